@@ -1,0 +1,11 @@
+#pragma once
+
+#include "shell/gamewindow.h"
+
+// The Premium window.
+class Winner : public GameWindow
+{
+    Q_OBJECT
+public:
+    Winner(Context &context, QWidget *opener);
+};

@@ -1,0 +1,50 @@
+#include "about.h"
+
+#include "ui/form.h"
+#include "ui/pictures.h"
+
+#include <QCloseEvent>
+
+about::about(QWidget *menu) : QWidget(menu, Qt::Window)
+{
+    setObjectName("about");
+    setWindowTitle("About");
+    setWindowIcon(ui::icon("icons/about"));
+    QPalette p = palette();
+    p.setColor(QPalette::Window, ui::rgb(192, 192, 192));
+    setPalette(p);
+    setAutoFillBackground(true);
+    ui::Builder form(this);
+    auto panel = form.pictureBox("Picture1", {-120, 0, 4335, 2295}).back(Qt::white).picture("about/texture");
+    ui::Builder in = form.in(panel);
+    in.image("Image2", {120, 60, 1770, 450}).picture("about/title");
+    in.image("Image1", {2640, 120, 1065, 1035}).picture("about/girl");
+    in.label("Label1", {1800, 360, 735, 255}).text(" Ver2.00").center().fore(ui::rgb(0, 0, 255)).font(9, ui::Italic);
+    auto ok = in.button("Command1", {1320, 840, 975, 375}, "O K").font(9, ui::Bold);
+    ui::onClick(ok, [this] {
+        hide();
+        deleteLater();
+    });
+    fitHeight();
+    ui::centre(this);
+}
+
+// The outer height is fixed; the client area is what the title bar and borders leave of it.
+void about::fitHeight()
+{
+    const int decoration = frameGeometry().height() - geometry().height();
+    setFixedSize(ui::px(3735), ui::px(OuterHeight) - std::max(0, decoration));
+}
+
+void about::showEvent(QShowEvent *e)
+{
+    QWidget::showEvent(e);
+    fitHeight();
+    ui::centre(this);
+}
+
+void about::closeEvent(QCloseEvent *e)
+{
+    e->accept();
+    deleteLater();
+}

@@ -1,0 +1,128 @@
+#include "gamemain.h"
+
+#include "shell/about.h"
+#include "shell/gametable.h"
+#include "shell/gamewindow.h"
+#include "shell/help.h"
+#include "ui/pictures.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QPushButton>
+
+GameMain::GameMain(Context &context) : ui::Builder(this), context_(context)
+{
+    setObjectName("GameMain");
+    setWindowTitle(QStringLiteral("Zelkのゲーム屋さん"));
+    setWindowIcon(ui::icon("icons/GameMain"));
+    setFixedSize(ui::pxSize(4020, 3015));
+    QPalette p = palette();
+    p.setColor(QPalette::Window, ui::rgb(192, 192, 192));
+    setPalette(p);
+    setAutoFillBackground(true);
+
+    shape("Shape1", {0, 0, 2655, 3015}, ui::Shape::Rectangle).fill(ui::rgb(128, 255, 128));
+    struct GameButton
+    {
+        const char *name;
+        ui::Rect rect;
+        const char *caption;
+        const char *form;
+    };
+    // In the order of their numbers, which is also the keyboard focus order.
+    const GameButton buttons[] = {
+        {"Command1", {120, 120, 1095, 495}, "ビンゴ", "Bingo"},
+        {"Command2", {120, 840, 1095, 495}, "宝探し", "Takara"},
+        {"Command3", {1440, 840, 1095, 495}, "ルーレット", "Roter"},
+        {"Command4", {120, 1560, 1095, 495}, "サイコロ", "Dice"},
+        {"Command5", {1440, 120, 1095, 495}, "スロット", "Slot"},
+        {"Command6", {2760, 120, 1095, 375}, "おまけ", "Winner"},
+        {"Command7", {1440, 1560, 1095, 495}, "かぶ", "Kabu"},
+        {"Command8", {2760, 1680, 1095, 375}, "終了", nullptr},
+        {"Command9", {2760, 1080, 1095, 375}, "Ver情報", nullptr},
+        {"Command10", {2760, 600, 1095, 375}, "HELP", nullptr},
+        {"Command11", {120, 2280, 1095, 495}, "ドッグレース", "Dango"},
+        {"Command12", {1440, 2280, 1095, 495}, "マーク", "Card"},
+    };
+    QWidget *previous = nullptr;
+    for (const GameButton &b : buttons) {
+        QPushButton *w = button(b.name, b.rect, QString::fromUtf8(b.caption));
+        if (b.form) ui::onClick(w, [this, form = QString(b.form)] { openGame(form); });
+        if (previous) setTabOrder(previous, w);
+        previous = w;
+    }
+    ui::onClick(findChild<QPushButton *>("Command8"), [this] { exitArcade(); });
+    ui::onClick(findChild<QPushButton *>("Command9"), [this] { openAbout(); });
+    ui::onClick(findChild<QPushButton *>("Command10"), [this] { openHelp(); });
+
+    label("Label1", {2640, 2220, 975, 255}).text("CREDIT").center().font(11.25, ui::Bold).fore(ui::rgb(255, 0, 0));
+    credit_ = label("Label2", {3000, 2520, 855, 375}).text("0").border().alignRight().font(12, ui::Bold);
+    ui::centre(this);
+}
+
+GameMain::~GameMain()
+{
+    // The program is ending: windows still open close without their own handlers.
+    delete game_.data();
+}
+
+GameWindow *GameMain::openGame(const QString &form)
+{
+    const GameEntry *entry = findGame(form);
+    if (!entry || game_) return game_;
+    hide();
+    game_ = entry->make(context_, this);
+    game_->show();
+    game_->raise();
+    game_->activateWindow();
+    return game_;
+}
+
+void GameMain::openHelp()
+{
+    if (!help_) help_ = new Help(this);
+    help_->show();
+    help_->raise();
+    help_->activateWindow();
+}
+
+void GameMain::openAbout()
+{
+    if (!about_) about_ = new about(this);
+    about_->show();
+    about_->raise();
+    about_->activateWindow();
+}
+
+void GameMain::exitArcade()
+{
+    if (ending_) return;
+    ending_ = true;
+    context_.game.SaveCredit();
+    QCoreApplication::exit(0);
+}
+
+void GameMain::Form_Activate()
+{
+    credit_->setText(QString::number(context_.game.Credit));
+    context_.random.reseed();
+}
+
+bool GameMain::event(QEvent *e)
+{
+    if (e->type() == QEvent::WindowActivate) Form_Activate();
+    return QWidget::event(e);
+}
+
+void GameMain::showEvent(QShowEvent *e)
+{
+    QWidget::showEvent(e);
+    // Also refresh when shown: a platform without a window manager may not activate it.
+    credit_->setText(QString::number(context_.game.Credit));
+}
+
+void GameMain::closeEvent(QCloseEvent *e)
+{
+    e->accept();
+    exitArcade();
+}

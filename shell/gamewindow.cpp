@@ -1,0 +1,121 @@
+#include "gamewindow.h"
+
+#include "ui/pictures.h"
+
+#include <QAbstractButton>
+#include <QCloseEvent>
+#include <QLabel>
+
+GameWindow::GameWindow(Context &context, const Form &form, QWidget *opener)
+    : QWidget(nullptr), ui::Builder(this), context_(context), timeline_(context.clock),
+      opener_(opener)
+{
+    setObjectName(form.name);
+    setWindowTitle(form.caption);
+    setWindowIcon(ui::icon(form.icon));
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    const QSize client = ui::pxSize(form.width, form.height);
+    if (form.sizable) {
+        resize(client);
+    } else {
+        setFixedSize(client);
+        setWindowFlags(windowFlags() & ~Qt::WindowMaximizeButtonHint);
+    }
+    ui::centre(this);
+}
+
+GameWindow::~GameWindow() = default;
+
+void GameWindow::setFrameWidgets(QLabel *creditBox, QLabel *winBox, QAbstractButton *leaveButton)
+{
+    creditBox_ = creditBox;
+    winBox_ = winBox;
+    if (leaveButton) connect(leaveButton, &QAbstractButton::clicked, this, &GameWindow::leave);
+    showCredit();
+}
+
+QLabel *GameWindow::creditBox(const QString &heading, ui::Rect headingRect, const QString &box,
+                              ui::Rect boxRect, double points)
+{
+    label(heading, headingRect).text(QStringLiteral("CREDIT")).fore(ui::rgb(255, 0, 0)).font(points - 0.75, ui::Bold);
+    return label(box, boxRect).text(QStringLiteral("0")).border().alignRight().font(points, ui::Bold);
+}
+
+QLabel *GameWindow::winBox(const QString &heading, ui::Rect headingRect, const QString &box,
+                           ui::Rect boxRect, double points)
+{
+    label(heading, headingRect).text(QStringLiteral("WIN")).fore(ui::rgb(0, 0, 255)).font(points - 0.75, ui::Bold);
+    return label(box, boxRect).text(QStringLiteral("0")).border().alignRight().font(points, ui::Bold);
+}
+
+bool GameWindow::stake(int amount)
+{
+    if (amount < 0 || game().Credit < amount) return false;
+    game().Credit -= amount;
+    showCredit();
+    return true;
+}
+
+void GameWindow::pay(std::int64_t payout, Save save)
+{
+    addCredit(payout);
+    showWin(payout);
+    if (save == Save::Yes) saveCredit();
+}
+
+void GameWindow::addCredit(std::int64_t amount)
+{
+    game().add(amount);
+    showCredit();
+}
+
+void GameWindow::showCredit()
+{
+    if (creditBox_) creditBox_->setText(QString::number(game().Credit));
+}
+
+void GameWindow::showWin(std::int64_t amount)
+{
+    if (winBox_) winBox_->setText(QString::number(amount));
+}
+
+bool GameWindow::play(ui::Play p)
+{
+    if (play_.running() || left_) return false;
+    play_ = std::move(p);
+    play_.start();
+    return true;
+}
+
+void GameWindow::leave()
+{
+    if (left_) return;
+    left_ = true;
+    if (timeline_.busy()) {
+        finishing();
+        timeline_.finishNow();
+    }
+    leaving();
+    hide();
+    if (opener_) {
+        opener_->show();
+        opener_->raise();
+        opener_->activateWindow();
+    }
+    deleteLater();
+}
+
+void GameWindow::closeEvent(QCloseEvent *e)
+{
+    e->accept();
+    leave();
+}
+
+bool GameWindow::event(QEvent *e)
+{
+    if (e->type() == QEvent::WindowActivate) {
+        showCredit();
+        Form_Activate();
+    }
+    return QWidget::event(e);
+}

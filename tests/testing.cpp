@@ -1,0 +1,51 @@
+#include "testing.h"
+
+#include "ui/form.h"
+
+#include <QAbstractButton>
+#include <QFile>
+
+Bench::Bench()
+{
+    game.IniPath = dir.filePath(QStringLiteral("ZelkGame.ini"));
+    menu.setObjectName("GameMain");
+}
+
+QByteArray Bench::fileText() const
+{
+    QFile f(game.IniPath);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void Bench::writeFile(const QByteArray &text) const
+{
+    QFile f(game.IniPath);
+    if (!f.open(QIODevice::WriteOnly) || f.write(text) != text.size()) qFatal("cannot write the settings file");
+}
+
+QString text(QObject *root, const QString &name)
+{
+    QObject *o = widget<QObject>(root, name);
+    if (auto *l = qobject_cast<QLabel *>(o)) return l->text();
+    if (auto *b = qobject_cast<QAbstractButton *>(o)) return b->text();
+    return o->property("text").toString();
+}
+
+void click(QObject *root, const QString &name)
+{
+    QWidget *w = widget(root, name);
+    QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
+}
+
+QByteArray savedBalance(int credit)
+{
+    return "[MAIN]\nCREDIT=" + Game_C::numberText(credit) + "\nBACK=" + Game_C::numberText(credit + 1963) +
+           "\nMIRROR=" + Game_C::numberText(credit + 1122) + "\n";
+}
+
+void arcadeTestSetUp()
+{
+    QApplication::setApplicationName("ZelkGameTest");
+    QApplication::setQuitOnLastWindowClosed(false);
+    ui::installFonts();
+}

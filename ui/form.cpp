@@ -1,0 +1,192 @@
+#include "form.h"
+
+#include "pictures.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QScrollBar>
+
+#include <cmath>
+
+namespace ui {
+
+QFont font(double points, int style, Family family)
+{
+    QFont f(family == Family::Gothic ? QStringLiteral("ＭＳ Ｐゴシック") : QStringLiteral("System"));
+    if (family == Family::System) {
+        f.setStyleHint(QFont::SansSerif);
+        f.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("IPAPGothic")});
+    }
+    f.setPixelSize(int(std::lround(points * 96.0 / 72.0)));
+    f.setBold(style & Bold);
+    f.setItalic(style & Italic);
+    f.setUnderline(style & Underline);
+    return f;
+}
+
+void installFonts()
+{
+    // The windows are drawn for "ＭＳ Ｐゴシック"; IPAPGothic is made to the same metrics.
+    QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"));
+    QApplication::setFont(font(9));
+}
+
+LabelRef &LabelRef::text(const QString &t)
+{
+    w_->setText(t);
+    return *this;
+}
+
+LabelRef &LabelRef::border()
+{
+    w_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    w_->setLineWidth(1);
+    return *this;
+}
+
+LabelRef &LabelRef::alignLeft()
+{
+    w_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return *this;
+}
+
+LabelRef &LabelRef::alignRight()
+{
+    w_->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    return *this;
+}
+
+LabelRef &LabelRef::center()
+{
+    w_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    return *this;
+}
+
+LabelRef &LabelRef::back(const QColor &c)
+{
+    w_->setBackColor(c);
+    return *this;
+}
+
+LabelRef &LabelRef::opaque()
+{
+    w_->setTransparent(false);
+    return *this;
+}
+
+LabelRef &LabelRef::fore(const QColor &c)
+{
+    w_->setForeColor(c);
+    return *this;
+}
+
+LabelRef &LabelRef::wrap()
+{
+    w_->setWordWrap(true);
+    return *this;
+}
+
+PictureRef &PictureRef::picture(const QString &asset) { return picture(ui::picture(asset)); }
+
+PictureRef &PictureRef::picture(const QPixmap &p)
+{
+    w_->setPicture(p);
+    return *this;
+}
+
+PictureRef &PictureRef::stretch()
+{
+    w_->setStretch(true);
+    return *this;
+}
+
+PictureRef &PictureRef::back(const QColor &c)
+{
+    w_->setBackColor(c);
+    return *this;
+}
+
+PictureRef &PictureRef::border()
+{
+    w_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    w_->setLineWidth(1);
+    return *this;
+}
+
+ShapeRef &ShapeRef::fill(const QColor &c)
+{
+    w_->setFillColor(c);
+    return *this;
+}
+
+ShapeRef &ShapeRef::borderColor(const QColor &c)
+{
+    w_->setBorderColor(c);
+    return *this;
+}
+
+ShapeRef &ShapeRef::hollow()
+{
+    w_->setFilled(false);
+    return *this;
+}
+
+template <class W> W *Builder::place(W *w, const QString &name, Rect r)
+{
+    w->setObjectName(name);
+    w->setGeometry(px(r));
+    w->show();
+    return w;
+}
+
+LabelRef Builder::label(const QString &name, Rect r)
+{
+    auto *l = place(new Label(parent_), name, r);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return LabelRef(l);
+}
+
+ButtonRef Builder::button(const QString &name, Rect r, const QString &caption)
+{
+    auto *b = place(new QPushButton(caption, parent_), name, r);
+    b->setAutoDefault(false);
+    setTag(b, QString());
+    return ButtonRef(b);
+}
+
+PictureRef Builder::pictureBox(const QString &name, Rect r)
+{
+    auto *p = place(new Picture(parent_), name, r);
+    return PictureRef(p);
+}
+
+PictureRef Builder::image(const QString &name, Rect r)
+{
+    auto *p = place(new Picture(parent_), name, r);
+    return PictureRef(p);
+}
+
+ShapeRef Builder::shape(const QString &name, Rect r, Shape::Kind kind)
+{
+    return ShapeRef(place(new Shape(kind, parent_), name, r));
+}
+
+Line *Builder::line(const QString &name, int x1, int y1, int x2, int y2, const QColor &c)
+{
+    auto *l = new Line(parent_, x1, y1, x2, y2, c);
+    l->setObjectName(name);
+    l->show();
+    return l;
+}
+
+QGroupBox *Builder::frame(const QString &name, Rect r, const QString &caption)
+{
+    return place(new QGroupBox(caption, parent_), name, r);
+}
+
+QScrollBar *Builder::vscroll(const QString &name, Rect r)
+{
+    return place(new QScrollBar(Qt::Vertical, parent_), name, r);
+}
+
+} // namespace ui

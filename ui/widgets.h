@@ -1,0 +1,133 @@
+#pragma once
+
+#include "twips.h"
+
+#include <QAbstractButton>
+#include <QFrame>
+#include <QLabel>
+#include <QPixmap>
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+#include <iterator>
+#include <vector>
+
+// The widget kinds the windows are made of, with the few properties Qt lacks: a `Tag` text slot,
+// clicks on labels and pictures, solid shapes with a fill colour changeable at run time.
+namespace ui {
+
+// Every widget may carry a `Tag`: a free text slot, kept as a Qt property of that name.
+QString tag(const QObject *w);
+void setTag(QObject *w, const QString &text);
+int tagNumber(const QObject *w); // the numeric value of the Tag, 0 if it holds none
+
+// Name of element i of a control array: "Label2(12)".
+QString indexed(const QString &name, int i);
+
+// Label: caption, colours, border, alignment, font, transparent or opaque; emits clicked().
+class Label : public QLabel
+{
+    Q_OBJECT
+public:
+    explicit Label(QWidget *parent = nullptr);
+    void setBackColor(const QColor &c);
+    QColor backColor() const;
+    void setForeColor(const QColor &c);
+    void setTransparent(bool on);
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent *e) override;
+    void mouseReleaseEvent(QMouseEvent *e) override;
+
+private:
+    bool pressed_ = false;
+};
+
+// Picture box: a container with a background colour and a picture drawn unscaled at its top left.
+// Image box: a picture, optionally stretched to the box; emits clicked().
+class Picture : public QFrame
+{
+    Q_OBJECT
+public:
+    explicit Picture(QWidget *parent = nullptr);
+    void setPicture(const QPixmap &p);
+    const QPixmap &picture() const { return picture_; }
+    void setStretch(bool on);
+    void setBackColor(const QColor &c);
+
+signals:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent *e) override;
+    void mousePressEvent(QMouseEvent *e) override;
+    void mouseReleaseEvent(QMouseEvent *e) override;
+
+private:
+    QPixmap picture_;
+    bool stretch_ = false;
+    bool pressed_ = false;
+};
+
+// Shape: rectangle, rounded rectangle or circle with a border colour and a solid fill.
+class Shape : public QWidget
+{
+    Q_OBJECT
+public:
+    enum Kind { Rectangle, RoundedRectangle, Circle };
+    explicit Shape(Kind kind, QWidget *parent = nullptr);
+    void setFillColor(const QColor &c);
+    QColor fillColor() const { return fill_; }
+    void setBorderColor(const QColor &c);
+    void setFilled(bool on);
+
+protected:
+    void paintEvent(QPaintEvent *e) override;
+
+private:
+    Kind kind_;
+    QColor fill_ = Qt::white;
+    QColor border_ = Qt::black;
+    bool filled_ = true;
+};
+
+// Line between two points given in twips relative to the container.
+class Line : public QWidget
+{
+    Q_OBJECT
+public:
+    Line(QWidget *parent, int x1, int y1, int x2, int y2, const QColor &color = Qt::black,
+         int width = 1);
+
+protected:
+    void paintEvent(QPaintEvent *e) override;
+
+private:
+    QPoint a_, b_;
+    QColor color_;
+    int width_;
+};
+
+// Centres a top-level window on its screen when it is in the normal state (neither minimised nor
+// maximised); a window larger than the screen gets a negative position.
+void centre(QWidget *w);
+
+// Connects a click on a label, picture or button to fn.
+void onClick(QObject *w, std::function<void()> fn);
+
+} // namespace ui
+
+namespace ui {
+// A draw's Canvas that writes each value as text into the Tag of element i of a control array.
+template <class Array> std::function<void(int, int)> tagsOf(const Array &array)
+{
+    std::vector<QObject *> elements(std::begin(array), std::end(array));
+    return [elements](int i, int value) {
+        if (i >= 0 && i < int(elements.size())) setTag(elements[i], QString::number(value));
+    };
+}
+} // namespace ui
