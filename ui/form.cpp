@@ -131,7 +131,7 @@ ShapeRef &ShapeRef::hollow()
     return *this;
 }
 
-template <class W> W *Builder::place(W *w, const QString &name, Rect r)
+template <class W> W *Builder::place(W *w, const QString &name, Rect r) const
 {
     w->setObjectName(name);
     w->setGeometry(px(r));
@@ -139,14 +139,14 @@ template <class W> W *Builder::place(W *w, const QString &name, Rect r)
     return w;
 }
 
-LabelRef Builder::label(const QString &name, Rect r)
+LabelRef Builder::label(const QString &name, Rect r) const
 {
     auto *l = place(new Label(parent_), name, r);
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return LabelRef(l);
 }
 
-ButtonRef Builder::button(const QString &name, Rect r, const QString &caption)
+ButtonRef Builder::button(const QString &name, Rect r, const QString &caption) const
 {
     auto *b = place(new QPushButton(caption, parent_), name, r);
     b->setAutoDefault(false);
@@ -154,24 +154,24 @@ ButtonRef Builder::button(const QString &name, Rect r, const QString &caption)
     return ButtonRef(b);
 }
 
-PictureRef Builder::pictureBox(const QString &name, Rect r)
+PictureRef Builder::pictureBox(const QString &name, Rect r) const
 {
     auto *p = place(new Picture(parent_), name, r);
     return PictureRef(p);
 }
 
-PictureRef Builder::image(const QString &name, Rect r)
+PictureRef Builder::image(const QString &name, Rect r) const
 {
     auto *p = place(new Picture(parent_), name, r);
     return PictureRef(p);
 }
 
-ShapeRef Builder::shape(const QString &name, Rect r, Shape::Kind kind)
+ShapeRef Builder::shape(const QString &name, Rect r, Shape::Kind kind) const
 {
     return ShapeRef(place(new Shape(kind, parent_), name, r));
 }
 
-Line *Builder::line(const QString &name, int x1, int y1, int x2, int y2, const QColor &c)
+Line *Builder::line(const QString &name, int x1, int y1, int x2, int y2, const QColor &c) const
 {
     auto *l = new Line(parent_, x1, y1, x2, y2, c);
     l->setObjectName(name);
@@ -179,12 +179,12 @@ Line *Builder::line(const QString &name, int x1, int y1, int x2, int y2, const Q
     return l;
 }
 
-QGroupBox *Builder::frame(const QString &name, Rect r, const QString &caption)
+QGroupBox *Builder::frame(const QString &name, Rect r, const QString &caption) const
 {
     return place(new QGroupBox(caption, parent_), name, r);
 }
 
-QScrollBar *Builder::vscroll(const QString &name, Rect r)
+QScrollBar *Builder::vscroll(const QString &name, Rect r) const
 {
     return place(new QScrollBar(Qt::Vertical, parent_), name, r);
 }

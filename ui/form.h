@@ -111,19 +111,19 @@ public:
     Builder in(QWidget *container) const { return Builder(container); }
     QWidget *parent() const { return parent_; }
 
-    LabelRef label(const QString &name, Rect r);
-    ButtonRef button(const QString &name, Rect r, const QString &caption);
+    LabelRef label(const QString &name, Rect r) const;
+    ButtonRef button(const QString &name, Rect r, const QString &caption) const;
     // Picture box: a container with a background and a picture at its top left.
-    PictureRef pictureBox(const QString &name, Rect r);
+    PictureRef pictureBox(const QString &name, Rect r) const;
     // Image box: a picture with no border or background of its own.
-    PictureRef image(const QString &name, Rect r);
-    ShapeRef shape(const QString &name, Rect r, Shape::Kind kind);
-    Line *line(const QString &name, int x1, int y1, int x2, int y2, const QColor &c = Qt::black);
-    QGroupBox *frame(const QString &name, Rect r, const QString &caption);
-    QScrollBar *vscroll(const QString &name, Rect r);
+    PictureRef image(const QString &name, Rect r) const;
+    ShapeRef shape(const QString &name, Rect r, Shape::Kind kind) const;
+    Line *line(const QString &name, int x1, int y1, int x2, int y2, const QColor &c = Qt::black) const;
+    QGroupBox *frame(const QString &name, Rect r, const QString &caption) const;
+    QScrollBar *vscroll(const QString &name, Rect r) const;
 
 private:
-    template <class W> W *place(W *w, const QString &name, Rect r);
+    template <class W> W *place(W *w, const QString &name, Rect r) const;
     QWidget *parent_;
 };
 
