@@ -39,8 +39,9 @@ void click(QObject *root, const QString &name)
 
 QByteArray savedBalance(int credit)
 {
-    return "[MAIN]\nCREDIT=" + Game_C::numberText(credit) + "\nBACK=" + Game_C::numberText(credit + 1963) +
-           "\nMIRROR=" + Game_C::numberText(credit + 1122) + "\n";
+    const qint64 c = credit;
+    return "[MAIN]\nCREDIT=" + Game_C::numberText(credit) + "\nBACK=" + Game_C::numberText(c + 1963) +
+           "\nMIRROR=" + Game_C::numberText(c + 1122) + "\n";
 }
 
 void arcadeTestSetUp()
