@@ -50,3 +50,5 @@ void arcadeTestSetUp()
     QApplication::setQuitOnLastWindowClosed(false);
     ui::installFonts();
 }
+
+void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }

@@ -50,6 +50,8 @@ template <class T = QWidget> T *widget(QObject *root, const QString &name)
 }
 QString text(QObject *root, const QString &name); // a label's or button's caption
 void click(QObject *root, const QString &name);    // a left click in the middle of the widget
+// Deletes the windows that have unloaded themselves (deleteLater).
+void flushDeletes();
 // The settings file text CREDIT, BACK and MIRROR of a balance, as SaveCredit writes them.
 QByteArray savedBalance(int credit);
 
