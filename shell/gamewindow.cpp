@@ -21,7 +21,7 @@ GameWindow::GameWindow(Context &context, const Form &form, QWidget *opener)
         setFixedSize(client);
         setWindowFlags(windowFlags() & ~Qt::WindowMaximizeButtonHint);
     }
-    ui::centre(this);
+    ui::centreWhenShown(this);
 }
 
 GameWindow::~GameWindow() = default;

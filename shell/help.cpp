@@ -70,7 +70,7 @@ Help::Help(GameMain *menu) : QWidget(menu, Qt::Window), menu_(menu)
         if (QLatin1String(t.name) == QLatin1String("Label14")) text.fore(ui::rgb(255, 0, 0));
     }
     ui::onClick(findChild<QPushButton *>("Command1"), [this] { close_(); });
-    ui::centre(this);
+    ui::centreWhenShown(this);
 }
 
 void Help::close_()

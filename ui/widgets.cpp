@@ -175,6 +175,28 @@ void centre(QWidget *w)
     w->move(area.x() + (area.width() - outer.width()) / 2, area.y() + (area.height() - outer.height()) / 2);
 }
 
+namespace {
+class CentreOnShow : public QObject
+{
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject *o, QEvent *e) override
+    {
+        if (e->type() == QEvent::Show) {
+            centre(static_cast<QWidget *>(o));
+            deleteLater();
+        }
+        return false;
+    }
+};
+} // namespace
+
+void centreWhenShown(QWidget *w)
+{
+    centre(w);
+    w->installEventFilter(new CentreOnShow(w));
+}
+
 void onClick(QObject *w, std::function<void()> fn)
 {
     if (auto *b = qobject_cast<QAbstractButton *>(w))
