@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# The arcade's two commands, for a Debian 12 machine:
+#   ./build.sh run    installs what is missing, builds and starts the arcade
+#   ./build.sh test   installs what is missing, builds and runs every test headless,
+#                     once as it ships and once under AddressSanitizer and UBSan
+set -euo pipefail
+cd "$(dirname "$0")"
+
+# Debian packages, by name.
+build_packages=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev fonts-ipafont-gothic fonts-dejavu-core)
+test_packages=(xvfb xauth xdotool x11-utils clang libclang-rt-14-dev)
+
+install_missing() {
+  local missing=()
+  for p in "$@"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  local sudo=()
+  [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+  echo "Installing: ${missing[*]}"
+  "${sudo[@]}" apt-get update -qq
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+jobs=$(nproc 2>/dev/null || echo 2)
+
+case "${1:-}" in
+  run)
+    install_missing "${build_packages[@]}"
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DARCADE_TESTS=OFF
+    cmake --build build -j"$jobs"
+    exec ./build/ZelkGame
+    ;;
+  test)
+    install_missing "${build_packages[@]}" "${test_packages[@]}"
+    export QT_QPA_PLATFORM=offscreen
+    status=0
+    cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    cmake --build build-test -j"$jobs"
+    (cd build-test && ctest --output-on-failure -j"$jobs") || status=1
+    cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DARCADE_SANITIZE=ON
+    cmake --build build-asan -j"$jobs"
+    (cd build-asan &&
+      ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+      LSAN_OPTIONS=suppressions="$PWD/../tests/lsan.supp":print_suppressions=0 \
+      UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+      ctest --output-on-failure -j"$jobs") || status=1
+    exit $status
+    ;;
+  *)
+    echo "usage: $0 run|test" >&2
+    exit 2
+    ;;
+esac
