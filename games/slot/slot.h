@@ -16,7 +16,7 @@ class Slot : public GameWindow
 public:
     Slot(Context &context, QWidget *opener);
 
-    // One frame of the reel animation lasts this long: 897 frames make a spin of about 3.6 s.
+    // One frame of the reel animation lasts this long: the 897 frames of a spin take 3.59 s.
     static constexpr ui::Ms FrameInterval{4};
 
     void Command1_Click(); // START
