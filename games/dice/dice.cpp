@@ -49,7 +49,6 @@ Dice::Dice(Context &context, QWidget *opener)
     QLabel *win = winBox("Label10", {8760, 3000, 495, 255}, "Label8", {9120, 3360, 615, 375});
     QLabel *credit = creditBox("Label9", {8760, 4440, 975, 255}, "Label11", {8880, 4800, 855, 375});
     auto leave = button("Command4", {8760, 360, 1095, 495}, "PLAY OUT");
-    Label8 = win;
     Command4 = leave;
 
     Picture1 = pictureBox("Picture1", {0, 0, 8655, 5415}).back(ui::rgb(192, 192, 192));

@@ -45,5 +45,4 @@ private:
     QPushButton *Command4 = nullptr;
     ui::Picture *Picture9 = nullptr;
     ui::Picture *Picture10 = nullptr;
-    QLabel *Label8 = nullptr;
 };
