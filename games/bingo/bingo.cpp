@@ -53,10 +53,17 @@ double valueOf(const QString &text)
     return NumVal(text.toStdString());
 }
 
-// The window's own font for labels and buttons: a bold system font.
+// The window's font for labels and buttons: System 13.5 pt bold. System is a raster font with
+// one size, a 16-pixel line of narrow bold letters, so a condensed bold sans of that height
+// stands in for it; a wider face would not fit "500" in its ODDS box or "30" in a card cell.
 QFont windowFont()
 {
-    return ui::font(13.5, ui::Bold, ui::Family::System);
+    QFont f = ui::font(13.5, ui::Bold, ui::Family::System);
+    f.setFamilies({QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans"),
+                   QStringLiteral("IPAPGothic")});
+    f.setStretch(QFont::SemiCondensed);
+    f.setPixelSize(14);
+    return f;
 }
 
 const QString Letters[4] = {"A", "B", "C", "D"};
