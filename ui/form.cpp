@@ -171,9 +171,10 @@ ShapeRef Builder::shape(const QString &name, Rect r, Shape::Kind kind) const
     return ShapeRef(place(new Shape(kind, parent_), name, r));
 }
 
-Line *Builder::line(const QString &name, int x1, int y1, int x2, int y2, const QColor &c) const
+Line *Builder::line(const QString &name, int x1, int y1, int x2, int y2, const QColor &c,
+                    int width) const
 {
-    auto *l = new Line(parent_, x1, y1, x2, y2, c);
+    auto *l = new Line(parent_, x1, y1, x2, y2, c, width);
     l->setObjectName(name);
     l->show();
     return l;

@@ -118,7 +118,8 @@ public:
     // Image box: a picture with no border or background of its own.
     PictureRef image(const QString &name, Rect r) const;
     ShapeRef shape(const QString &name, Rect r, Shape::Kind kind) const;
-    Line *line(const QString &name, int x1, int y1, int x2, int y2, const QColor &c = Qt::black) const;
+    Line *line(const QString &name, int x1, int y1, int x2, int y2, const QColor &c = Qt::black,
+               int width = 1) const;
     QGroupBox *frame(const QString &name, Rect r, const QString &caption) const;
     QScrollBar *vscroll(const QString &name, Rect r) const;
 

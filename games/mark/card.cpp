@@ -33,9 +33,6 @@ Card::Card(Context &context, QWidget *opener)
         const int left = 240 + 960 * k;
         Picture1[k] = cards::face(*this, k, left, 360);
         Picture14[k] = cards::back(*this, k, left, 360);
-        // Our own copy of the woven back: the shared one fills its weave with an SVG pattern,
-        // which Qt's SVG renderer does not draw, and leaves the back blank.
-        Picture14[k]->setPicture(ui::picture("mark/back"));
     }
     QLabel *win = winBox("Label15", {5160, 960, 495, 255}, "Label16", {5400, 1200, 975, 375});
     Command1 = button("Command1", {5280, 240, 1095, 495}, "START").enabled(false);
@@ -54,9 +51,7 @@ Card::Card(Context &context, QWidget *opener)
     // The dashes joining the choice boxes are 5 pixels wide.
     for (const auto &[name, x1, x2] :
          {std::tuple{"Line1", 980, 1120}, std::tuple{"Line2", 1820, 1960}}) {
-        auto *dash = new ui::Line(this, x1, 2040, x2, 2040, Qt::black, 5);
-        dash->setObjectName(name);
-        dash->show();
+        line(name, x1, 2040, x2, 2040, Qt::black, 5);
     }
     Label3 = label("Label3", {2760, 1920, 1455, 255})
                  .font(9.75, ui::Bold)
