@@ -8,9 +8,10 @@
 
 #include <array>
 
-namespace {
-
 using Hand = std::array<int, 3>; // values of a hand's first, second and third slot
+Q_DECLARE_METATYPE(Hand)
+
+namespace {
 
 // Scripts the next deal: the dealer's and the three player hands' cards by value. Each value is
 // given the next free suit, and the draw's picks are chosen so that it deals exactly these cards.
@@ -303,8 +304,6 @@ private slots:
         QVERIFY(w.isNull());
     }
 };
-
-Q_DECLARE_METATYPE(Hand)
 
 ARCADE_TEST_MAIN(KabuWindow)
 #include "tst_kabu.moc"
