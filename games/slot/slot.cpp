@@ -77,7 +77,6 @@ void Slot::Command2_Click()
 
 void Slot::Command1_Click()
 {
-    if (bet_ == 0) return;
     play(spin());
 }
 
