@@ -5,6 +5,8 @@
 
 #include <QPointer>
 
+#include <algorithm>
+
 using Ints = QList<int>;
 
 namespace {

@@ -3,6 +3,7 @@
 
 #include "games/dograce/race.h"
 
+#include <algorithm>
 #include <deque>
 
 using Ints = QList<int>;

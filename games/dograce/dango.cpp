@@ -1,10 +1,10 @@
 #include "dango.h"
 
 #include "games/bingo/draw/cbingogo.h"
-#include "ui/pictures.h"
 
 #include <QPushButton>
 
+#include <algorithm>
 #include <string_view>
 
 namespace {
