@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# The real program in a real X server, in a fresh directory: a first start, then "終了" clicked at
+# its place on the menu. The settings file then holds the first balance of 100.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/x11.sh"
+program=$1
+work=$(mktemp -d)
+trap 'kill "${pid:-}" 2>/dev/null || true; stop_x; rm -rf "$work"' EXIT
+cp "$program" "$work/ZelkGame"
+start_x
+unset QT_QPA_PLATFORM
+"$work/ZelkGame" &
+pid=$!
+menu=$(find_window "Zelkのゲーム屋さん")
+[ ! -e "$work/ZelkGame.ini" ] || { echo "the first start wrote the settings file" >&2; exit 1; }
+click_at "$menu" 2760 1680 1095 375 # 終了
+wait_gone "$pid"
+expected=$'[MAIN]\nCREDIT= 100\nBACK= 2063\nMIRROR= 1222'
+actual=$(cat "$work/ZelkGame.ini")
+if [ "$actual" != "$expected" ]; then
+  printf 'settings file:\n%s\nexpected:\n%s\n' "$actual" "$expected" >&2
+  exit 1
+fi
+echo "1 passed, 0 failed"
