@@ -46,6 +46,10 @@ case "${1:-}" in
       LSAN_OPTIONS=suppressions="$PWD/../tests/lsan.supp":print_suppressions=0 \
       UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
       ctest --output-on-failure -j"$jobs") || status=1
+    # Further checks that need their own build (fuzzing with clang) or an install.
+    for check in fuzz/run.sh tools/check-install.sh; do
+      [ -x "$check" ] && { "./$check" || status=1; }
+    done
     exit $status
     ;;
   *)
