@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 # Debian packages, by name.
-build_packages=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev fonts-ipafont-gothic fonts-dejavu-core)
+build_packages=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev fonts-ipafont-gothic fonts-dejavu-core fonts-dejavu-extra)
 test_packages=(xvfb xauth xdotool x11-utils clang libclang-rt-14-dev)
 
 install_missing() {

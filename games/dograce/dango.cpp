@@ -51,12 +51,8 @@ Dango::Dango(Context &context, QWidget *opener)
     // The track, with the start line on the right and the goal line on the left.
     Picture1 = pictureBox("Picture1", {0, 0, 8295, 2535}).back(window);
     const ui::Builder track = in(Picture1);
-    auto *start = new ui::Line(Picture1, 7680, 120, 7680, 2400, ui::rgb(255, 0, 0), 3);
-    start->setObjectName("Line3");
-    start->show();
-    auto *goal = new ui::Line(Picture1, 720, 120, 720, 2400, Qt::black, 3);
-    goal->setObjectName("Line1");
-    goal->show();
+    track.line("Line3", 7680, 120, 7680, 2400, ui::rgb(255, 0, 0), 3);
+    track.line("Line1", 720, 120, 720, 2400, Qt::black, 3);
     for (int i = 0; i < Lanes; ++i) {
         Picture2[i] =
             track.pictureBox(ui::indexed("Picture2", i), {StartLine, laneTop(i), 510, 390})
@@ -118,9 +114,7 @@ Dango::Dango(Context &context, QWidget *opener)
                         .font(14.25, ui::Bold)
                         .center()
                         .border();
-    auto *dash = new ui::Line(Picture3, 1320, 300, 1560, 300, Qt::black, 4);
-    dash->setObjectName("Line2");
-    dash->show();
+    result.line("Line2", 1320, 300, 1560, 300, Qt::black, 4);
     Picture3->hide();
 
     Command2 = button("Command2", {120, 2760, 1215, 495}, "START");
