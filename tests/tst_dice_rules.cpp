@@ -7,10 +7,10 @@
 namespace {
 
 // Stakes written as "P18 F0 L3x5": outcome 18, field A (0) and five credits on line 3.
-dice::Bets bets(const QString &spec)
+dice::Bets bets(const QString &stakes)
 {
     dice::Bets b;
-    for (const QString &word : spec.split(' ', Qt::SkipEmptyParts)) {
+    for (const QString &word : stakes.split(' ', Qt::SkipEmptyParts)) {
         const QStringList parts = word.mid(1).split('x');
         const int index = parts[0].toInt();
         const dice::Bets::Count amount = parts.size() > 1 ? parts[1].toInt() : 1;
