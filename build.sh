@@ -8,7 +8,7 @@ cd "$(dirname "$0")"
 
 # Debian packages, by name.
 build_packages=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev fonts-ipafont-gothic fonts-dejavu-core fonts-dejavu-extra)
-test_packages=(xvfb xauth xdotool x11-utils clang libclang-rt-14-dev)
+test_packages=(xvfb xauth xdotool x11-utils clang libclang-rt-14-dev desktop-file-utils appstream)
 
 install_missing() {
   local missing=()
