@@ -10,10 +10,7 @@ about::about(QWidget *menu) : QWidget(menu, Qt::Window)
     setObjectName("about");
     setWindowTitle("About");
     setWindowIcon(ui::icon("icons/about"));
-    QPalette p = palette();
-    p.setColor(QPalette::Window, ui::rgb(192, 192, 192));
-    setPalette(p);
-    setAutoFillBackground(true);
+    ui::setBackground(this, ui::rgb(192, 192, 192));
     ui::Builder form(this);
     auto panel = form.pictureBox("Picture1", {-120, 0, 4335, 2295}).back(Qt::white).picture("about/texture");
     ui::Builder in = form.in(panel);

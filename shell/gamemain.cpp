@@ -16,10 +16,7 @@ GameMain::GameMain(Context &context) : ui::Builder(this), context_(context)
     setWindowTitle(QStringLiteral("Zelkのゲーム屋さん"));
     setWindowIcon(ui::icon("icons/GameMain"));
     setFixedSize(ui::pxSize(4020, 3015));
-    QPalette p = palette();
-    p.setColor(QPalette::Window, ui::rgb(192, 192, 192));
-    setPalette(p);
-    setAutoFillBackground(true);
+    ui::setBackground(this, ui::rgb(192, 192, 192));
 
     shape("Shape1", {0, 0, 2655, 3015}, ui::Shape::Rectangle).fill(ui::rgb(128, 255, 128));
     struct GameButton

@@ -20,13 +20,7 @@ Label::Label(QWidget *parent) : QLabel(parent)
     setTransparent(true);
 }
 
-void Label::setBackColor(const QColor &c)
-{
-    QPalette p = palette();
-    p.setColor(QPalette::Window, c);
-    setPalette(p);
-    setAutoFillBackground(true);
-}
+void Label::setBackColor(const QColor &c) { setBackground(this, c); }
 
 QColor Label::backColor() const { return palette().color(QPalette::Window); }
 
@@ -68,13 +62,7 @@ void Picture::setStretch(bool on)
     update();
 }
 
-void Picture::setBackColor(const QColor &c)
-{
-    QPalette p = palette();
-    p.setColor(QPalette::Window, c);
-    setPalette(p);
-    setAutoFillBackground(true);
-}
+void Picture::setBackColor(const QColor &c) { setBackground(this, c); }
 
 void Picture::paintEvent(QPaintEvent *e)
 {
@@ -163,6 +151,14 @@ void Line::paintEvent(QPaintEvent *)
     QPainter p(this);
     p.setPen(QPen(color_, width_));
     p.drawLine(a_, b_);
+}
+
+void setBackground(QWidget *w, const QColor &c)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, c);
+    w->setPalette(p);
+    w->setAutoFillBackground(true);
 }
 
 void centre(QWidget *w)

@@ -112,6 +112,9 @@ private:
     int width_;
 };
 
+// Gives a window or container a solid background colour, which its labels inherit.
+void setBackground(QWidget *w, const QColor &c);
+
 // Centres a top-level window on its screen when it is in the normal state (neither minimised nor
 // maximised); a window larger than the screen gets a negative position.
 void centre(QWidget *w);

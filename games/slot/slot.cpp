@@ -26,10 +26,7 @@ QString flagPicture(slot::Flag flag)
 Slot::Slot(Context &context, QWidget *opener)
     : GameWindow(context, {"Slot", "Slot Machine", 4095, 3750, "icons/Slot"}, opener)
 {
-    QPalette p = palette();
-    p.setColor(QPalette::Window, Grey);
-    setPalette(p);
-    setAutoFillBackground(true);
+    ui::setBackground(this, Grey);
 
     Command1 = button("Command1", {3120, 360, 855, 495}, "START").enabled(false);
     auto window = pictureBox("Picture1", {840, 360, 1980, 525}).back(ui::rgb(128, 128, 128));

@@ -15,10 +15,7 @@ using treasure::State;
 Takara::Takara(Context &context, QWidget *opener)
     : GameWindow(context, {"Takara", "Treasure Hunting", 6675, 4245, "icons/Takara"}, opener)
 {
-    QPalette p = palette();
-    p.setColor(QPalette::Window, ui::rgb(192, 192, 192));
-    setPalette(p);
-    setAutoFillBackground(true);
+    ui::setBackground(this, ui::rgb(192, 192, 192));
 
     // Picture stores below the client area.
     Image2 = image("Image2", {240, 4680, 675, 600}).picture("treasure/gold");
