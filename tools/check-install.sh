@@ -79,11 +79,11 @@ mkdir -p "$home"
 run=()
 if [ "$(id -u)" -eq 0 ]; then
   # root writes anywhere; run as an ordinary user to see the read-only prefix as a user does.
-  if command -v setpriv >/dev/null; then
+  run=(setpriv --reuid=65534 --regid=65534 --clear-groups)
+  if command -v setpriv >/dev/null && "${run[@]}" true 2>/dev/null; then
     chown 65534:65534 "$home"
-    run=(setpriv --reuid=65534 --regid=65534 --clear-groups)
   else
-    echo "SKIP: the read-only prefix check needs setpriv when run as root"
+    echo "SKIP: the read-only prefix check needs to run as an ordinary user (setpriv)"
     run=(skip)
   fi
 fi
