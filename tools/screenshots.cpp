@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
+#include <QTemporaryDir>
 
 int main(int argc, char *argv[])
 {
@@ -22,7 +23,9 @@ int main(int argc, char *argv[])
 
     ui::VirtualScheduler clock;
     ui::SystemRandom random;
+    QTemporaryDir settings; // the games that keep keys read them from a file of their own
     Game_C game;
+    game.IniPath = settings.filePath(QStringLiteral("ZelkGame.ini"));
     game.Credit = 100;
     Context context{clock, random, game};
     GameMain menu(context);
