@@ -26,11 +26,17 @@ QString Game_C::settingsPath(const QString &programDir)
     QString dir = programDir;
     if (!dir.endsWith(QLatin1Char('/'))) dir += QLatin1Char('/');
     const QString beside = dir + QLatin1String(FileName);
-    const QFileInfo file(beside);
-    if (canWriteIn(programDir) || (file.isFile() && file.isWritable())) return beside;
+    // The file is replaced by a new one and its lock file is made beside it: both need the
+    // directory, not only the file, to be writable.
+    if (canWriteIn(programDir)) return beside;
     const QString user = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     QDir().mkpath(user);
-    return QDir(user).filePath(QLatin1String(FileName));
+    const QString path = QDir(user).filePath(QLatin1String(FileName));
+    // The first start there goes on from the file beside the program: its balance and keys.
+    if (!QFileInfo::exists(path) && QFileInfo(beside).isFile()) {
+        if (const auto ini = IniFile::read(beside)) ini->save(path);
+    }
+    return path;
 }
 
 void Game_C::LoadCredit()
@@ -71,10 +77,12 @@ QByteArray Game_C::readKey(const QByteArray &key, const QByteArray &fallback) co
 
 bool Game_C::writeKeys(const QList<QPair<QByteArray, QByteArray>> &keys) const
 {
-    // Read afresh: the other games' keys may have changed since the last look.
-    IniFile ini = IniFile::load(IniPath);
-    for (const auto &[key, value] : keys) ini.setValue(Section, key, value);
-    return ini.save(IniPath);
+    // Read afresh: the other games' keys may have changed since the last look. What cannot be
+    // read whole is left alone rather than replaced by a file that has lost its other keys.
+    std::optional<IniFile> ini = IniFile::read(IniPath);
+    if (!ini) return false;
+    for (const auto &[key, value] : keys) ini->setValue(Section, key, value);
+    return ini->save(IniPath);
 }
 
 QByteArray Game_C::numberText(std::int64_t n)

@@ -24,14 +24,16 @@ public:
     QString IniPath;
 
     // Where the settings file lives: beside the program when that directory can be written,
-    // otherwise (an installed program) in the per-user application data directory.
+    // otherwise (an installed program) in the per-user application data directory, which starts
+    // from a copy of the file beside the program when there is one.
     static QString settingsPath(const QString &programDir);
 
     // Reads the balance. A file whose three values do not belong together, or whose balance does
     // not fit 32 bits, gives the reset balance of 10; no file gives 100.
     void LoadCredit();
     // Writes CREDIT, BACK and MIRROR together, replacing the file atomically and keeping every
-    // other line. False when the file could not be written; play goes on with the balance held.
+    // other line. False when the file could not be written, or when what is in its place cannot
+    // be read whole (it is left alone); play goes on with the balance held.
     bool SaveCredit() const;
 
     // Adds to the balance without passing the 32-bit limit; never takes it below zero by a win.

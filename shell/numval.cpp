@@ -35,6 +35,37 @@ double radixValue(std::string_view s, std::size_t i, int base)
     return double(v);
 }
 
+// For a number too large or too small for a double: where its first significant digit stands,
+// as the power of ten just above it (positive: too large; otherwise too small).
+std::int64_t decimalOrder(const std::string &number)
+{
+    std::int64_t integerDigits = 0, leadingZeros = 0;
+    bool point = false, significant = false;
+    std::size_t i = 0;
+    for (; i < number.size() && number[i] != 'e'; ++i) {
+        const char c = number[i];
+        if (c == '.') {
+            point = true;
+        } else if (c >= '0' && c <= '9') {
+            if (!point) ++integerDigits;
+            if (c != '0') significant = true;
+            if (!significant) ++leadingZeros;
+        }
+    }
+    std::int64_t exponent = 0;
+    if (i < number.size()) {
+        bool negative = false;
+        for (++i; i < number.size(); ++i) {
+            if (number[i] == '-')
+                negative = true;
+            else if (number[i] >= '0' && number[i] <= '9')
+                exponent = exponent * 10 + (number[i] - '0');
+        }
+        if (negative) exponent = -exponent;
+    }
+    return integerDigits - leadingZeros + exponent;
+}
+
 } // namespace
 
 double NumVal(std::string_view s)
@@ -74,22 +105,28 @@ double NumVal(std::string_view s)
         while (j < s.size() && blank(s[j])) ++j;
         if (j < s.size() && (s[j] == '+' || s[j] == '-')) exponent += s[j++];
         bool expDigits = false;
+        int significant = 0;
         for (; j < s.size(); ++j) {
             if (blank(s[j])) continue;
             if (s[j] < '0' || s[j] > '9') break;
-            if (exponent.size() < 12) exponent += s[j]; // beyond this the value is 0 or infinite anyway
             expDigits = true;
+            if (s[j] == '0' && significant == 0) continue; // leading zeros
+            // Ten digits already make the value 0 or infinite (for any text shorter than a
+            // billion characters); more are dropped, and ten fit 64 bits in decimalOrder.
+            if (significant++ < 10) exponent += s[j];
         }
+        if (significant == 0) exponent += '0';
         if (expDigits) number += exponent;
     }
     // from_chars ignores the locale (Qt sets the user's, which may use a decimal comma).
     double value = 0;
     const char *first = number.data() + (number[0] == '+' ? 1 : 0);
     const auto [end, error] = std::from_chars(first, number.data() + number.size(), value);
-    if (error == std::errc::result_out_of_range)
-        return number.find("e-") != std::string::npos ? 0.0
-               : number[0] == '-' ? -HUGE_VAL : HUGE_VAL;
     (void)end;
+    if (error == std::errc::result_out_of_range) {
+        const double huge = number[0] == '-' ? -HUGE_VAL : HUGE_VAL;
+        return decimalOrder(number) > 0 ? huge : 0.0;
+    }
     return value;
 }
 
