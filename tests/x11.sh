@@ -50,3 +50,60 @@ wait_gone() {
   echo "process $pid did not end" >&2
   return 1
 }
+
+# press_at WINDOW LEFT TOP WIDTH HEIGHT: click_at for a place that may be clicked twice in a row.
+# "mousemove --sync" waits for the pointer to move and so hangs for seconds when it is there
+# already; the X server takes the move and the click in order, so the click lands at the place.
+press_at() {
+  local id=$1 x y geometry X Y WIDTH HEIGHT SCREEN WINDOW
+  geometry=$(xdotool getwindowgeometry --shell "$id" 2>/dev/null) || return 1
+  eval "$geometry"
+  x=$((X + ($2 + $4 / 2 + 7) / 15))
+  y=$((Y + ($3 + $5 / 2 + 7) / 15))
+  xdotool mousemove "$x" "$y" click 1
+}
+
+# windows_named TITLE: the ids of every visible window with that exact title, one a line.
+windows_named() {
+  xdotool search --onlyvisible --name "^${1}\$" 2>/dev/null || true
+}
+
+# is_viewable WINDOW: whether a window is shown (mapped, and so are its parents).
+is_viewable() {
+  xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'
+}
+
+# wait_hidden WINDOW [SECONDS]: waits for a window to be hidden or destroyed; fails if it is not.
+wait_hidden() {
+  local id=$1 seconds=${2:-20}
+  for _ in $(seq $((seconds * 10))); do
+    is_viewable "$id" || return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+# window_pid WINDOW: the process id the window carries (_NET_WM_PID).
+window_pid() {
+  xprop -id "$1" _NET_WM_PID 2>/dev/null | sed -n 's/^_NET_WM_PID(CARDINAL) = //p'
+}
+
+# window_type WINDOW: the window type it declares, e.g. _NET_WM_WINDOW_TYPE_DIALOG.
+window_type() {
+  xprop -id "$1" _NET_WM_WINDOW_TYPE 2>/dev/null | sed -n 's/^_NET_WM_WINDOW_TYPE(ATOM) = //p'
+}
+
+# press_until_hidden WINDOW LEFT TOP WIDTH HEIGHT [SECONDS]: clicks a button (twips of the
+# window's client area) until the window hides, for a button that stays disabled until a play is
+# over. The window is looked at before every click, so no click lands on what lies beneath it.
+press_until_hidden() {
+  local id=$1 seconds=${6:-30} deadline
+  deadline=$((SECONDS + seconds))
+  while [ "$SECONDS" -lt "$deadline" ]; do
+    is_viewable "$id" || return 0
+    press_at "$id" "$2" "$3" "$4" "$5"
+    wait_hidden "$id" 1 && return 0
+  done
+  echo "window $id did not go within $seconds s" >&2
+  return 1
+}
