@@ -145,6 +145,8 @@ if wait_gone "$pid2" 10; then
   check "the second copy ended with status 0, not $status" [ "$status" = 0 ]
 else
   fail "the second copy did not end on OK"
+  kill "$pid2" 2>/dev/null || true
+  wait "$pid2" 2>/dev/null || true
 fi
 pid2=''
 check "the first copy runs on" kill -0 "$pid"
@@ -390,4 +392,4 @@ check "the settings file has one section, MAIN" [ "$(grep -c '^\[' "$ini")" = 1 
 check "the section is MAIN" [ "$(head -n 1 "$ini" | tr -d '\r')" = "[MAIN]" ]
 
 summary
-[ "$failed" = 0 ]
+[ "$failed" = 0 ] || exit 1
