@@ -378,6 +378,8 @@ else
   die "終了 did not end the program"
 fi
 pid=''
+# A lock left behind would refuse the next start whenever its process id is taken again.
+check "終了 releases the single-copy lock" [ ! -e "$ini.lock" ]
 
 read_saved
 final=$saved
