@@ -47,6 +47,9 @@ struct Session
     std::function<void(int moment)> duringPlay = {}; // the player's clicks while a play runs
     std::function<void()> reopen = {};               // leaves the window and opens the game again
     QString fault = {};                              // what a player found wrong on the way
+    // The buttons an impatient player keeps pressing while a play runs: none of them may take a
+    // stake or start anything then.
+    QStringList hammered = {};
 
     int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(choices); }
     bool coin() { return pick(2) == 0; }
@@ -65,6 +68,8 @@ struct Session
             bench.clock.advance(bench.clock.nextDue() - bench.clock.now());
             QCoreApplication::sendPostedEvents();
             if (duringPlay) duringPlay(moment);
+            if (!bench.clock.idle() && !hammered.isEmpty() && pick(6) == 0)
+                click(window, hammered[pick(int(hammered.size()))]);
             shown = std::max(shown, shownWin());
         }
         QCoreApplication::sendPostedEvents();
@@ -240,6 +245,7 @@ struct Game
     Round (*play)(Session &);
     const char *creditBox;
     const char *winBox;
+    QStringList hammered; // stake and start buttons
 };
 
 template <class W> GameWindow *make(Context &context, QWidget *opener)
@@ -249,16 +255,38 @@ template <class W> GameWindow *make(Context &context, QWidget *opener)
 
 const std::vector<Game> &games()
 {
+    const auto names = [](const QString &array, int n) {
+        QStringList list;
+        for (int i = 0; i < n; ++i)
+            list << ui::indexed(array, i);
+        return list;
+    };
     static const std::vector<Game> all{
-        {"slot", make<Slot>, playSlot, "Label5", "Label3"},
-        {"roulette", make<Roter>, playRoulette, "Label7", "Label8"},
-        {"dice", make<Dice>, playDice, "Label11", "Label8"},
-        {"treasure", make<Takara>, playTreasure, "Label5", "Label3"},
-        {"kabu", make<Kabu>, playKabu, "Label8", "Label10"},
-        {"mark", make<Card>, playMark, "Label13", "Label16"},
-        {"dog race", make<Dango>, playDogRace, "Label13", "Label16"},
-        {"premium", make<Winner>, playPremium, "Label5", ""},
-        {"bingo", make<Bingo>, playBingo, "Label13", "Label11"},
+        {"slot", make<Slot>, playSlot, "Label5", "Label3", {"Command1", "Command2"}},
+        {"roulette",
+         make<Roter>,
+         playRoulette,
+         "Label7",
+         "Label8",
+         {"Command1", "Command2", "Command3", "Command4", "Command5"}},
+        {"dice", make<Dice>, playDice, "Label11", "Label8",
+         names("Image2", dice::Outcomes) + names("Command1", dice::Fields) +
+             names("Command2", dice::Lines) + QStringList{"Command3"}},
+        {"treasure", make<Takara>, playTreasure, "Label5", "Label3",
+         QStringList{"Command1", "Command2"} + names("Image1", treasure::Chests)},
+        {"kabu",
+         make<Kabu>,
+         playKabu,
+         "Label8",
+         "Label10",
+         {"Command1", "Command2", "Command3", "Command4", "Command6", "Command7", "Command8",
+          "Command9", "Command10", "Command11"}},
+        {"mark", make<Card>, playMark, "Label13", "Label16", {"Command1", "Command3"}},
+        {"dog race", make<Dango>, playDogRace, "Label13", "Label16",
+         names("Command3", dograce::Pairs) + QStringList{"Command2"}},
+        {"premium", make<Winner>, playPremium, "Label5", "", {"Command2"}},
+        {"bingo", make<Bingo>, playBingo, "Label13", "Label11",
+         names("Command2", 4) + QStringList{"Command1"}},
     };
     return all;
 }
@@ -304,6 +332,7 @@ private slots:
         w->show();
         QCoreApplication::sendPostedEvents();
         Session s{b, w, choices, g.winBox};
+        s.hammered = g.hammered;
         s.reopen = [&] {
             w->leave();
             flushDeletes();
