@@ -10,7 +10,11 @@ Timeline::~Timeline()
         if (e.ticket) scheduler_.cancel(e.ticket);
 }
 
-Ms Timeline::now() const { return hurrying_ ? hurryNow_ : scheduler_.now(); }
+Ms Timeline::now() const
+{
+    if (hurrying_) return hurryNow_;
+    return firing_ ? firingNow_ : scheduler_.now();
+}
 
 Timeline::Id Timeline::after(Ms span, std::function<void()> fn)
 {
@@ -32,7 +36,13 @@ void Timeline::cancel(Id id)
 void Timeline::fire(Id id)
 {
     auto node = pending_.extract(id);
-    if (node) node.mapped().fn();
+    if (!node) return;
+    const Ms due = node.mapped().due, ran = scheduler_.now();
+    firingNow_ = ran - due > MaxCatchUp ? ran : due;
+    firing_ = true;
+    const std::weak_ptr<bool> alive = alive_;
+    node.mapped().fn();
+    if (!alive.expired()) firing_ = false; // the callback may have ended the window and this
 }
 
 void Timeline::finishNow(int limit)

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <map>
+#include <memory>
 
 namespace ui {
 
@@ -19,6 +20,9 @@ public:
     Timeline(const Timeline &) = delete;
     Timeline &operator=(const Timeline &) = delete;
 
+    // While a callback runs, the time it was due (so that a pause taken in it counts from when
+    // the previous one was due, and waking late does not add up over many short pauses); the
+    // clock's time otherwise.
     Ms now() const;
     // Runs fn once after span. Returns a non-zero id.
     Id after(Ms span, std::function<void()> fn);
@@ -40,11 +44,18 @@ private:
     };
     void fire(Id id);
 
+    // A callback that runs more than this after its due time (the machine stalled or slept) is
+    // not made up for: the time from then on counts from when it ran.
+    static constexpr Ms MaxCatchUp{250};
+
     Scheduler &scheduler_;
     std::map<Id, Entry> pending_;
     Id next_ = 1;
     bool hurrying_ = false;
     Ms hurryNow_{0};
+    bool firing_ = false;
+    Ms firingNow_{0};
+    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
 
 // A periodic timer: interval 0 stops it; any other interval makes it tick every that many
