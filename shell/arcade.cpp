@@ -4,6 +4,7 @@
 
 #include <QLockFile>
 #include <QMessageBox>
+#include <QPixmapCache>
 
 Arcade::Arcade(ui::Scheduler &clock, ui::Random &random) : context_{clock, random, game_} {}
 
@@ -26,6 +27,11 @@ bool Arcade::start(const QString &programDir)
     }
     game_.IniPath = path;
     game_.LoadCredit();
+    // The style caches the pixmaps of buttons and frames under keys that include the palette, and
+    // every window opened gets palettes of its own: what a window left behind is never used
+    // again. One window is shown at a time, so a small cache keeps all that is still of use
+    // instead of letting each game opened add to memory up to Qt's 10 MiB.
+    QPixmapCache::setCacheLimit(PixmapCacheKb);
     menu_->show();
     return true;
 }

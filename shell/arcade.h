@@ -15,6 +15,8 @@ class Arcade
 public:
     static constexpr const char *Title = "Zelkのゲーム屋さん";
     static constexpr const char *SecondCopyMessage = "既に､起動されています。";
+    // The pixmap cache's size in KiB while the arcade runs.
+    static constexpr int PixmapCacheKb = 512;
 
     Arcade(ui::Scheduler &clock, ui::Random &random);
     ~Arcade();
