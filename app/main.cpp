@@ -65,6 +65,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName("ZelkGame");
     QApplication::setOrganizationName("Zelk");
+    QGuiApplication::setDesktopFileName("org.zelk.ZelkGame"); // ties the window to its desktop entry
     QApplication::setQuitOnLastWindowClosed(false); // the menu alone ends the program
     if (qEnvironmentVariableIsSet("ARCADE_REPORT_PAINT"))
         app.installEventFilter(new FirstPaintReport(&app));

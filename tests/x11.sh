@@ -32,13 +32,7 @@ find_window() {
 }
 
 # click_at WINDOW LEFT TOP WIDTH HEIGHT: a left click in the middle of a widget's rect (twips).
-click_at() {
-  local id=$1 x y
-  eval "$(xdotool getwindowgeometry --shell "$id")"
-  x=$((X + ($2 + $4 / 2 + 7) / 15))
-  y=$((Y + ($3 + $5 / 2 + 7) / 15))
-  xdotool mousemove --sync "$x" "$y" click 1
-}
+click_at() { press_at "$@"; }
 
 # wait_gone PID [SECONDS]: waits for a process to end; fails if it does not.
 wait_gone() {
@@ -51,9 +45,9 @@ wait_gone() {
   return 1
 }
 
-# press_at WINDOW LEFT TOP WIDTH HEIGHT: click_at for a place that may be clicked twice in a row.
-# "mousemove --sync" waits for the pointer to move and so hangs for seconds when it is there
-# already; the X server takes the move and the click in order, so the click lands at the place.
+# press_at WINDOW LEFT TOP WIDTH HEIGHT: the click itself. No "mousemove --sync": that waits for
+# the pointer to move and so hangs for seconds when it is there already; the X server takes the
+# move and the click in order, so the click lands at the place.
 press_at() {
   local id=$1 x y geometry X Y WIDTH HEIGHT SCREEN WINDOW
   geometry=$(xdotool getwindowgeometry --shell "$id" 2>/dev/null) || return 1
