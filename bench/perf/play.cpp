@@ -168,26 +168,26 @@ const PlaySpec Plays[] = {
     {"dograce", "Dango", "Command3(0)", "Command2", "Picture3", QEvent::Show, "Command1"},
 };
 
-int runPlays(GameMain &menu, MeteredScheduler &clock, const PlaySpec &spec, int reps)
+int runPlays(GameMain &menu, MeteredScheduler &clock, const PlaySpec &play, int reps)
 {
-    QPointer<GameWindow> w = menu.openGame(spec.form);
+    QPointer<GameWindow> w = menu.openGame(play.form);
     if (!w || !waitPainted(w)) die("the game window did not open");
-    auto *end = w->findChild<QWidget *>(spec.endWidget);
+    auto *end = w->findChild<QWidget *>(play.endWidget);
     if (!end) die("no end widget");
-    auto *ready = button(w, spec.readyButton);
-    const std::string game = spec.game;
+    auto *ready = button(w, play.readyButton);
+    const std::string game = play.game;
     for (int rep = 0; rep < reps; ++rep) {
-        button(w, spec.stakeButton)->click();
-        QAbstractButton *start = button(w, spec.startButton);
+        button(w, play.stakeButton)->click();
+        QAbstractButton *start = button(w, play.startButton);
         if (!start->isEnabled()) die("START is not enabled after a stake");
         const ui::Ms started = clock.now();
         const double cpu0 = cpuSeconds();
         const auto wall0 = std::chrono::steady_clock::now();
         start->click();
         const auto ended = [&] {
-            return spec.endEvent == QEvent::Show ? end->isVisible() : end->isEnabled();
+            return play.endEvent == QEvent::Show ? end->isVisible() : end->isEnabled();
         };
-        if (!waitFor(end, spec.endEvent, ended, 120'000)) die("the play did not end");
+        if (!waitFor(end, play.endEvent, ended, 120'000)) die("the play did not end");
         const double realMs =
             std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - wall0)
                 .count();
@@ -217,7 +217,7 @@ int runPlays(GameMain &menu, MeteredScheduler &clock, const PlaySpec &spec, int 
             targetMs = slot::Frames * Slot::FrameInterval.count();
         }
         std::printf("play %s real_ms=%.1f target_ms=%lld virtual_ms=%lld cpu_pct=%.3f%s\n",
-                    spec.game, realMs, targetMs, virtualMs, cpuPct, extra.c_str());
+                    play.game, realMs, targetMs, virtualMs, cpuPct, extra.c_str());
         std::fflush(stdout);
         if (!ready->isEnabled() &&
             !waitFor(
@@ -280,8 +280,8 @@ int main(int argc, char *argv[])
         return runCycle(menu, std::atoi(argv[2]),
                         argc > 3 ? QString::fromLocal8Bit(argv[3]) : QString());
     if (mode != "play" || argc < 4) return usage();
-    for (const PlaySpec &spec : Plays)
-        if (spec.game == std::string(argv[2]))
-            return runPlays(menu, clock, spec, std::atoi(argv[3]));
+    for (const PlaySpec &play : Plays)
+        if (play.game == std::string(argv[2]))
+            return runPlays(menu, clock, play, std::atoi(argv[3]));
     return usage();
 }
