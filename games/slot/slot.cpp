@@ -90,14 +90,13 @@ ui::Play Slot::spin()
     const slot::Spin drawn = slot::spinFromStartRows(r1, r2, r3);
 
     // The strips leave their resting places at once: the first frame is already one step on.
-    // Frame i is due i frame intervals after the start, so that time spent drawing a frame does
-    // not stretch the spin: each pause lasts what is left of its frame interval.
+    // Each pause counts from when the previous one was due (the timeline sees to that), so time
+    // spent drawing a frame does not stretch the spin.
     slot::Reels reels({r1, r2, r3});
-    const ui::Ms start = timeline().now();
     for (int i = 0; i < slot::Frames; ++i) {
         reels.frame(i);
         placeReels(reels.ReelOffset());
-        co_await pause(start + (i + 1) * FrameInterval - timeline().now());
+        co_await pause(FrameInterval);
     }
 
     unsetCursor();
