@@ -4,7 +4,7 @@
 // lines are added only for the keys and their sections), the line ending of the file is kept,
 // and reading the written text gives that text again. The input is the file; the choices of
 // keys and values come from its last bytes.
-#include "shell/inifile.h"
+#include "store/inifile.h"
 
 #include <QByteArray>
 #include <QList>

@@ -2,7 +2,7 @@
 // the same value as the C library's strtod reading that number (its blanks taken out, a D
 // exponent written E). Rounding to integers agrees at both widths. The leading 8 bytes, read as
 // a 64-bit integer and written as the settings file writes numbers, read back exactly.
-#include "shell/numval.h"
+#include "store/numval.h"
 
 #include <cfloat>
 #include <cmath>

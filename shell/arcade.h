@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/context.h"
+#include "frame/context.h"
 
 #include <QString>
 

@@ -2,7 +2,7 @@
 
 #include "shell/about.h"
 #include "shell/gametable.h"
-#include "shell/gamewindow.h"
+#include "frame/gamewindow.h"
 #include "shell/help.h"
 #include "ui/pictures.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "shell/context.h"
-#include "shell/gamewindow.h"
+#include "frame/context.h"
+#include "frame/gamewindow.h"
 #include "ui/form.h"
 
 #include <QPointer>

@@ -11,22 +11,28 @@
 #include "games/treasure/takara.h"
 
 namespace {
-template <class W> GameWindow *make(Context &c, QWidget *opener) { return new W(c, opener); }
+template <class W> GameEntry entry()
+{
+    return {W::form.name, W::form.caption,
+            [](Context &c, QWidget *opener) -> GameWindow * { return new W(c, opener); }};
+}
 } // namespace
 
 const std::vector<GameEntry> &gameTable()
 {
+    // clang-format off
     static const std::vector<GameEntry> table{
-        {"Bingo", "BINGO", make<Bingo>},
-        {"Slot", "Slot Machine", make<Slot>},
-        {"Takara", "Treasure Hunting", make<Takara>},
-        {"Roter", "Roulette", make<Roter>},
-        {"Dice", "Dice", make<Dice>},
-        {"Kabu", "Oicyo Kabu", make<Kabu>},
-        {"Dango", "Dog Race", make<Dango>},
-        {"Card", "Mark", make<Card>},
-        {"Winner", "Premium", make<Winner>},
+        entry<Bingo>(),
+        entry<Slot>(),
+        entry<Takara>(),
+        entry<Roter>(),
+        entry<Dice>(),
+        entry<Kabu>(),
+        entry<Dango>(),
+        entry<Card>(),
+        entry<Winner>(),
     };
+    // clang-format on
     return table;
 }
 

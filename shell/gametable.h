@@ -1,21 +1,20 @@
 #pragma once
 
-#include "shell/context.h"
+#include "frame/gamewindow.h"
 
 #include <QString>
 
 #include <functional>
 #include <vector>
 
-class GameWindow;
 class QWidget;
 
 // The nine game windows, the one place that knows them all: the menu and Help open the games
-// through it.
+// through it. Each window's form (name, caption, size) is its own; the table reads it.
 struct GameEntry
 {
-    QString form;    // "Slot"
-    QString caption; // "Slot Machine"
+    QString form;    // the window's form name: "Slot"
+    QString caption; // its caption: "Slot Machine"
     std::function<GameWindow *(Context &, QWidget *opener)> make;
 };
 

@@ -2,8 +2,8 @@
 // its check values, and damaged files.
 #include "testing.h"
 
-#include "shell/inifile.h"
-#include "shell/numval.h"
+#include "store/inifile.h"
+#include "store/numval.h"
 
 #include <QDir>
 #include <QFile>

@@ -19,7 +19,7 @@
 //   of the balance cleanly and keeps every other line as it was.
 #include "testing.h"
 
-#include "shell/game_c.h"
+#include "store/game_c.h"
 
 #include <QDir>
 #include <QFile>

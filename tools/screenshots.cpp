@@ -2,7 +2,7 @@
 // platform, into PNG files: screenshots [folder] (default docs/).
 #include "shell/gamemain.h"
 #include "shell/gametable.h"
-#include "shell/gamewindow.h"
+#include "frame/gamewindow.h"
 #include "ui/form.h"
 #include "ui/random.h"
 #include "ui/scheduler.h"

@@ -19,7 +19,7 @@
 #include "shell/arcade.h"
 #include "shell/gamemain.h"
 #include "shell/gametable.h"
-#include "shell/gamewindow.h"
+#include "frame/gamewindow.h"
 #include "ui/form.h"
 #include "ui/random.h"
 #include "ui/scheduler.h"

@@ -2,7 +2,7 @@
 
 #include "games/common/cards.h"
 #include "rules.h"
-#include "shell/numval.h"
+#include "store/numval.h"
 #include "ui/pictures.h"
 
 #include <QGroupBox>
@@ -70,8 +70,9 @@ const QString Letters[4] = {"A", "B", "C", "D"};
 
 } // namespace
 
-Bingo::Bingo(Context &context, QWidget *opener)
-    : GameWindow(context, {"Bingo", "BINGO", 8745, 5055, "icons/Bingo"}, opener)
+const GameWindow::Form Bingo::form{"Bingo", "BINGO", 8745, 5055, "icons/Bingo"};
+
+Bingo::Bingo(Context &context, QWidget *opener) : GameWindow(context, form, opener)
 {
     setFont(windowFont());
     const QColor buttonFace = palette().color(QPalette::Button);

@@ -3,8 +3,8 @@
 #include "cbingomake.h"
 #include "cell.h"
 #include "clinechk.h"
+#include "frame/gamewindow.h"
 #include "games/bingo/draw/cbingogo.h"
-#include "shell/gamewindow.h"
 #include "ui/timeline.h"
 
 #include <array>
@@ -34,6 +34,9 @@ class Bingo : public GameWindow
 {
     Q_OBJECT
 public:
+    // The form: its name, caption, client size and icon.
+    static const Form form;
+
     Bingo(Context &context, QWidget *opener);
     ~Bingo() override;
 

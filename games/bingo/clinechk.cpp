@@ -1,6 +1,6 @@
 #include "clinechk.h"
 
-#include "shell/numval.h"
+#include "store/numval.h"
 
 void cLineChk::BingoCheck()
 {

@@ -1,6 +1,6 @@
 #include "rules.h"
 
-#include "shell/numval.h"
+#include "store/numval.h"
 
 #include <algorithm>
 

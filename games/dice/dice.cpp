@@ -42,8 +42,9 @@ protected:
 
 } // namespace
 
-Dice::Dice(Context &context, QWidget *opener)
-    : GameWindow(context, {"Dice", "Dice", 9915, 5415, "icons/Dice"}, opener)
+const GameWindow::Form Dice::form{"Dice", "Dice", 9915, 5415, "icons/Dice"};
+
+Dice::Dice(Context &context, QWidget *opener) : GameWindow(context, form, opener)
 {
     using ui::indexed;
     QLabel *win = winBox("Label10", {8760, 3000, 495, 255}, "Label8", {9120, 3360, 615, 375});

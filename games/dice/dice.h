@@ -1,7 +1,7 @@
 #pragma once
 
 #include "dicerules.h"
-#include "shell/gamewindow.h"
+#include "frame/gamewindow.h"
 
 #include <QPushButton>
 
@@ -13,6 +13,9 @@ class Dice : public GameWindow
 {
     Q_OBJECT
 public:
+    // The form: its name, caption, client size and icon.
+    static const Form form;
+
     Dice(Context &context, QWidget *opener);
 
     // Stake one credit on outcome i, on field k, on line j.

@@ -42,8 +42,9 @@ std::string_view view(const QByteArray &text)
 
 } // namespace
 
-Dango::Dango(Context &context, QWidget *opener)
-    : GameWindow(context, {"Dango", "Dog Race", 8310, 3375, "icons/Dango"}, opener)
+const GameWindow::Form Dango::form{"Dango", "Dog Race", 8310, 3375, "icons/Dango"};
+
+Dango::Dango(Context &context, QWidget *opener) : GameWindow(context, form, opener)
 {
     using namespace dograce;
     const QColor window = palette().color(QPalette::Base);

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "frame/gamewindow.h"
 #include "games/dograce/race.h"
-#include "shell/gamewindow.h"
 
 #include <array>
 #include <cstdint>
@@ -14,6 +14,9 @@ class Dango : public GameWindow
 {
     Q_OBJECT
 public:
+    // The form: its name, caption, client size and icon.
+    static const Form form;
+
     Dango(Context &context, QWidget *opener);
 
     // One race frame is shown for this long: a race of about 200 frames takes about 5 seconds.

@@ -1,6 +1,6 @@
 #include "race.h"
 
-#include "shell/numval.h"
+#include "store/numval.h"
 
 #include <algorithm>
 #include <cmath>

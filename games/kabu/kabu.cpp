@@ -17,8 +17,9 @@ constexpr double ResultPause = 2.5;     // the result stays on the table this lo
 
 } // namespace
 
-Kabu::Kabu(Context &context, QWidget *opener)
-    : GameWindow(context, {"Kabu", "Oicyo Kabu", 8310, 5415, "icons/Kabu"}, opener)
+const GameWindow::Form Kabu::form{"Kabu", "Oicyo Kabu", 8310, 5415, "icons/Kabu"};
+
+Kabu::Kabu(Context &context, QWidget *opener) : GameWindow(context, form, opener)
 {
     QLabel *win = winBox("Label9", {7080, 3120, 495, 255}, "Label10", {7440, 3480, 615, 375});
     QLabel *credit = creditBox("Label7", {6960, 4320, 975, 255}, "Label8", {7200, 4680, 855, 375});

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "frame/gamewindow.h"
 #include "games/bingo/draw/cbingogo.h"
 #include "games/common/cards.h"
 #include "kaburules.h"
-#include "shell/gamewindow.h"
 
 #include <array>
 #include <cstdint>
@@ -18,6 +18,9 @@ class Kabu : public GameWindow
 {
     Q_OBJECT
 public:
+    // The form: its name, caption, client size and icon.
+    static const Form form;
+
     Kabu(Context &context, QWidget *opener);
 
 private:

@@ -26,8 +26,9 @@ constexpr double ResultPause = 1.9; // seconds the banner and the win are shown
 
 } // namespace
 
-Card::Card(Context &context, QWidget *opener)
-    : GameWindow(context, {"Card", "Mark", 6540, 3270, "icons/Card", true}, opener)
+const GameWindow::Form Card::form{"Card", "Mark", 6540, 3270, "icons/Card", true};
+
+Card::Card(Context &context, QWidget *opener) : GameWindow(context, form, opener)
 {
     for (int k = 0; k < mark::CardsDealt; ++k) {
         const int left = 240 + 960 * k;

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "frame/gamewindow.h"
 #include "games/common/cards.h"
 #include "markrules.h"
-#include "shell/gamewindow.h"
 
 #include <QPushButton>
 
@@ -14,6 +14,9 @@ class Card : public GameWindow
 {
     Q_OBJECT
 public:
+    // The form: its name, caption, client size and icon.
+    static const Form form;
+
     Card(Context &context, QWidget *opener);
 
 private:

@@ -1,6 +1,6 @@
 #include "pieces.h"
 
-#include "shell/numval.h"
+#include "store/numval.h"
 
 #include <cstdint>
 #include <limits>

@@ -26,8 +26,9 @@ QPixmap tile(const QPixmap &whole, int k)
 
 } // namespace
 
-Winner::Winner(Context &context, QWidget *opener)
-    : GameWindow(context, {"Winner", "Premium", 6015, 4230, "icons/Winner"}, opener)
+const GameWindow::Form Winner::form{"Winner", "Premium", 6015, 4230, "icons/Winner"};
+
+Winner::Winner(Context &context, QWidget *opener) : GameWindow(context, form, opener)
 {
     Picture1 = pictureBox("Picture1", {0, 0, 4530, 4230}).back(Board);
     const ui::Builder board = in(Picture1);

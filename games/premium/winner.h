@@ -1,7 +1,7 @@
 #pragma once
 
+#include "frame/gamewindow.h"
 #include "pieces.h"
-#include "shell/gamewindow.h"
 
 #include <array>
 
@@ -19,6 +19,9 @@ public:
     static constexpr double HighlightStep = 0.08; // seconds a number stays highlighted
     static constexpr double ChosenPause = 0.5;    // the chosen number before its piece shows
     static constexpr double VanishStep = 0.1;     // between the pieces vanishing at completion
+
+    // The form: its name, caption, client size and icon.
+    static const Form form;
 
     Winner(Context &context, QWidget *opener);
 

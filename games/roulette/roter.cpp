@@ -51,8 +51,9 @@ const QColor StakeColour[4] = {ui::rgb(255, 0, 0), ui::rgb(0, 192, 0), ui::rgb(2
 
 } // namespace
 
-Roter::Roter(Context &context, QWidget *opener)
-    : GameWindow(context, {"Roter", "Roulette", 5970, 5640, "icons/Roter"}, opener)
+const GameWindow::Form Roter::form{"Roter", "Roulette", 5970, 5640, "icons/Roter"};
+
+Roter::Roter(Context &context, QWidget *opener) : GameWindow(context, form, opener)
 {
     auto panel = pictureBox("Picture1", {0, 0, 4455, 4335}).back(ui::rgb(192, 192, 192));
     const ui::Builder wheel = in(panel);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/gamewindow.h"
+#include "frame/gamewindow.h"
 #include "wheel.h"
 
 #include <array>
@@ -14,6 +14,9 @@ class Roter : public GameWindow
 {
     Q_OBJECT
 public:
+    // The form: its name, caption, client size and icon.
+    static const Form form;
+
     Roter(Context &context, QWidget *opener);
 
     void Command1_Click();    // START

@@ -23,8 +23,9 @@ QString flagPicture(slot::Flag flag)
 }
 } // namespace
 
-Slot::Slot(Context &context, QWidget *opener)
-    : GameWindow(context, {"Slot", "Slot Machine", 4095, 3750, "icons/Slot"}, opener)
+const GameWindow::Form Slot::form{"Slot", "Slot Machine", 4095, 3750, "icons/Slot"};
+
+Slot::Slot(Context &context, QWidget *opener) : GameWindow(context, form, opener)
 {
     ui::setBackground(this, Grey);
 

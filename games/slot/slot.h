@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/gamewindow.h"
+#include "frame/gamewindow.h"
 
 #include <array>
 #include <cstdint>
@@ -14,6 +14,9 @@ class Slot : public GameWindow
 {
     Q_OBJECT
 public:
+    // The form: its name, caption, client size and icon.
+    static const Form form;
+
     Slot(Context &context, QWidget *opener);
 
     // One frame of the reel animation lasts this long: the 897 frames of a spin take 3.59 s.

@@ -12,8 +12,9 @@
 using treasure::Chest;
 using treasure::State;
 
-Takara::Takara(Context &context, QWidget *opener)
-    : GameWindow(context, {"Takara", "Treasure Hunting", 6675, 4245, "icons/Takara"}, opener)
+const GameWindow::Form Takara::form{"Takara", "Treasure Hunting", 6675, 4245, "icons/Takara"};
+
+Takara::Takara(Context &context, QWidget *opener) : GameWindow(context, form, opener)
 {
     ui::setBackground(this, ui::rgb(192, 192, 192));
 

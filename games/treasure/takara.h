@@ -1,7 +1,7 @@
 #pragma once
 
+#include "frame/gamewindow.h"
 #include "games/treasure/hunt.h"
-#include "shell/gamewindow.h"
 
 #include <array>
 #include <cstdint>
@@ -17,6 +17,9 @@ class Takara : public GameWindow
 {
     Q_OBJECT
 public:
+    // The form: its name, caption, client size and icon.
+    static const Form form;
+
     Takara(Context &context, QWidget *opener);
     ~Takara() override;
 

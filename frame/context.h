@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/game_c.h"
+#include "store/game_c.h"
 #include "ui/random.h"
 #include "ui/scheduler.h"
 

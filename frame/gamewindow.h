@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/context.h"
+#include "frame/context.h"
 #include "ui/form.h"
 #include "ui/play.h"
 
