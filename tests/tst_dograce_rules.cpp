@@ -78,6 +78,9 @@ private slots:
         // S = 52; a pair below 1 offers 1.
         QTest::newRow("a negative score") << Ints{100, 100, -150, 1, 1} << Ints{-1, -1, 51, 51, 51}
                                           << Ints{1, 50, 50, 50, 50, 50, 50, 99, 99, 99};
+        // S = -82: Int rounds down, so -82 / 8 - 1 gives -12, not -11.
+        QTest::newRow("a negative sum") << Ints{-100, 8, 5, 3, 2} << Ints{-83, -12, -18, -29, -42}
+                                        << Ints{1, 1, 1, 1, 1, 1, 1, 1, 1, 1};
         // S = 163835 does not fit 16 bits.
         QTest::newRow("top scores") << Ints{32767, 32767, 32767, 32767, 32767}
                                     << Ints{4, 4, 4, 4, 4} << Ints{8, 8, 8, 8, 8, 8, 8, 8, 8, 8};

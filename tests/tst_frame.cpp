@@ -94,6 +94,24 @@ private slots:
         delete w;
     }
 
+    // Another window may have changed the balance; the CREDIT box shows it again as soon as the
+    // window is the active one.
+    void activationShowsTheBalance()
+    {
+        Bench b;
+        b.game.Credit = 5;
+        Toy *w = b.open<Toy>();
+        b.menu.show();
+        b.menu.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&b.menu));
+        b.game.Credit = 77;
+        QCOMPARE(text(w, "Label5"), "5");
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        QCOMPARE(text(w, "Label5"), "77");
+        delete w;
+    }
+
     void leaveButtonReturnsToTheMenuAndUnloads()
     {
         Bench b;

@@ -71,6 +71,8 @@ private slots:
         QTest::newRow("32-bit top") << savedBalance(2147483647) << 2147483647;
         QTest::newRow("balance edited by hand")
             << QByteArray("[MAIN]\nCREDIT= 500\nBACK= 2063\nMIRROR= 1222\n") << 10;
+        QTest::newRow("balance and BACK edited by hand, MIRROR left")
+            << QByteArray("[MAIN]\nCREDIT= 500\nBACK= 2463\nMIRROR= 1222\n") << 10;
         QTest::newRow("only CREDIT, 100") << QByteArray("[MAIN]\nCREDIT= 100\n") << 100;
         QTest::newRow("only CREDIT, 250") << QByteArray("[MAIN]\nCREDIT= 250\n") << 10;
         QTest::newRow("empty CREDIT") << QByteArray("[MAIN]\nCREDIT=\nBACK= 1963\nMIRROR= 1122\n") << 0;
@@ -85,6 +87,8 @@ private slots:
             << QByteArray("\xEF\xBB\xBF[MAIN]\nCREDIT= 42\nBACK= 2005\nMIRROR= 1164\n") << 42;
         QTest::newRow("keys in another section")
             << QByteArray("[OTHER]\nCREDIT= 42\nBACK= 2005\nMIRROR= 1164\n") << 100;
+        QTest::newRow("check values only in the next section")
+            << QByteArray("[MAIN]\nCREDIT= 42\n[OTHER]\nBACK= 2005\nMIRROR= 1164\n") << 10;
         QTest::newRow("first of duplicates counts")
             << QByteArray("[MAIN]\nCREDIT= 42\nBACK= 2005\nMIRROR= 1164\n[MAIN]\nCREDIT= 7\n"
                           "CREDIT= 9\n") << 42;
@@ -144,6 +148,30 @@ private slots:
         again.IniPath = b.game.IniPath;
         again.LoadCredit();
         QCOMPARE(again.Credit, credit);
+    }
+
+    // A file of exactly the largest size is read; a byte more and it is not. The file is a
+    // saved balance followed by a hole, so it takes no room on disk.
+    void sizeLimit_data()
+    {
+        QTest::addColumn<qint64>("size");
+        QTest::addColumn<bool>("read");
+        QTest::newRow("largest") << IniFile::MaxSize << true;
+        QTest::newRow("a byte more") << IniFile::MaxSize + 1 << false;
+    }
+    void sizeLimit()
+    {
+        QFETCH(qint64, size);
+        QFETCH(bool, read);
+        Bench b;
+        b.writeFile(savedBalance(42));
+        QFile f(b.iniPath());
+        QVERIFY(f.resize(size));
+        const std::optional<IniFile> ini = IniFile::read(b.iniPath());
+        QCOMPARE(ini.has_value(), read);
+        if (ini) QCOMPARE(ini->value("MAIN", "CREDIT", ""), QByteArray("42"));
+        b.game.LoadCredit();
+        QCOMPARE(b.game.Credit, read ? 42 : 100);
     }
 
     void aDirectoryInPlaceOfTheFileNeitherCrashesNorLoses()
