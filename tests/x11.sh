@@ -1,12 +1,12 @@
 # Helpers for the tests that run the real program in a real X server (sourced, not run).
 # They click at the windows' own places, given in twips relative to a window's client area.
 
-# Starts Xvfb on a free display and exports DISPLAY; stops it when the test exits.
+# start_x [XVFB-OPTION...]: starts Xvfb on a free display and exports DISPLAY.
 start_x() {
   local fifo
   fifo=$(mktemp -u)
   mkfifo "$fifo"
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp "$@" 3>"$fifo" >/dev/null 2>&1 &
   XVFB_PID=$!
   local display
   read -r -t 20 display <"$fifo" || { echo "Xvfb did not start" >&2; exit 1; }
