@@ -15,8 +15,36 @@ start_x() {
 }
 
 stop_x() {
+  if [ -n "${WM_PID:-}" ]; then kill "$WM_PID" 2>/dev/null || true; wait "$WM_PID" 2>/dev/null || true; fi
   if [ -n "${XVFB_PID:-}" ]; then kill "$XVFB_PID" 2>/dev/null || true; wait "$XVFB_PID" 2>/dev/null || true; fi
   return 0
+}
+
+# start_wm: starts openbox, with its default theme, on the display and waits until it manages
+# windows; stop_x stops it.
+start_wm() {
+  openbox --sm-disable >/dev/null 2>&1 &
+  WM_PID=$!
+  for _ in $(seq 200); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+    sleep 0.1
+  done
+  echo "openbox did not start" >&2
+  exit 1
+}
+
+# frame_geometry WINDOW: prints the left, top, width and height of the window with the frame its
+# window manager gave it (_NET_FRAME_EXTENTS; none on a bare X server).
+frame_geometry() {
+  local info x y w h l=0 r=0 t=0 b=0 extents
+  info=$(xwininfo -id "$1" 2>/dev/null) || return 1
+  x=$(sed -n 's/^ *Absolute upper-left X: *//p' <<<"$info")
+  y=$(sed -n 's/^ *Absolute upper-left Y: *//p' <<<"$info")
+  w=$(sed -n 's/^ *Width: *//p' <<<"$info")
+  h=$(sed -n 's/^ *Height: *//p' <<<"$info")
+  extents=$(xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/^_NET_FRAME_EXTENTS(CARDINAL) = //p')
+  [ -z "$extents" ] || IFS=', ' read -r l r t b <<<"$extents"
+  echo "$((x - l)) $((y - t)) $((w + l + r)) $((h + t + b))"
 }
 
 # find_window TITLE [SECONDS]: prints the id of the visible window with that exact title.
@@ -49,12 +77,19 @@ wait_gone() {
 # the pointer to move and so hangs for seconds when it is there already; the X server takes the
 # move and the click in order, so the click lands at the place.
 press_at() {
-  local id=$1 x y geometry X Y WIDTH HEIGHT SCREEN WINDOW
-  geometry=$(xdotool getwindowgeometry --shell "$id" 2>/dev/null) || return 1
-  eval "$geometry"
-  x=$((X + ($2 + $4 / 2 + 7) / 15))
-  y=$((Y + ($3 + $5 / 2 + 7) / 15))
+  local id=$1 x y origin
+  origin=$(client_origin "$id") || return 1
+  x=$((${origin% *} + ($2 + $4 / 2 + 7) / 15))
+  y=$((${origin#* } + ($3 + $5 / 2 + 7) / 15))
   xdotool mousemove "$x" "$y" click 1
+}
+
+# client_origin WINDOW: prints the screen position of the window's client area, left and top.
+# (xdotool's own window position is off by the frame under a window manager.)
+client_origin() {
+  local info
+  info=$(xwininfo -id "$1" 2>/dev/null) || return 1
+  echo "$(sed -n 's/^ *Absolute upper-left X: *//p' <<<"$info") $(sed -n 's/^ *Absolute upper-left Y: *//p' <<<"$info")"
 }
 
 # windows_named TITLE: the ids of every visible window with that exact title, one a line.

@@ -1,0 +1,82 @@
+#include "placement.h"
+
+#include <QEvent>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+namespace ui {
+
+namespace {
+
+QMargins seenFrame;
+
+// The window's frame as Qt knows it: none until the window manager has framed the window.
+QMargins frameOf(const QWidget *w)
+{
+    const QRect outer = w->frameGeometry();
+    const QRect inner = w->geometry();
+    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+            outer.bottom() - inner.bottom()};
+}
+
+void place(QWidget *w, const QMargins &frame, const std::function<void(QMargins)> &fit)
+{
+    if (w->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen))
+        return;
+    if (fit) fit(frame);
+    const QScreen *screen = w->screen() ? w->screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QSize outer = w->size().grownBy(frame);
+    const QRect area = screen->geometry();
+    // move() places the frame's top-left corner, also before the frame exists.
+    w->move(area.x() + (area.width() - outer.width()) / 2,
+            area.y() + (area.height() - outer.height()) / 2);
+}
+
+// Centres the window again when it is shown, at its final size, and once more when its own frame
+// turns out to differ from the one it was placed with; then it stays out of the way: a window the
+// player moves later is not moved back.
+class FrameWatch : public QObject
+{
+public:
+    FrameWatch(QWidget *w, QMargins used, std::function<void(QMargins)> fit)
+        : QObject(w), used_(used), fit_(std::move(fit))
+    {
+    }
+    bool eventFilter(QObject *o, QEvent *e) override
+    {
+        if (e->type() != QEvent::Move && e->type() != QEvent::Resize && e->type() != QEvent::Show)
+            return false;
+        auto *w = static_cast<QWidget *>(o);
+        const QMargins frame = frameOf(w);
+        if (frame.isNull()) {
+            // Not framed yet, or no window manager: when first shown, centre at the final size.
+            if (e->type() == QEvent::Show && !shown_) place(w, used_, fit_);
+            shown_ = shown_ || e->type() == QEvent::Show;
+            return false;
+        }
+        seenFrame = frame;
+        if (frame != used_) place(w, frame, fit_);
+        w->removeEventFilter(this);
+        deleteLater();
+        return false;
+    }
+
+private:
+    QMargins used_;
+    std::function<void(QMargins)> fit_;
+    bool shown_ = false;
+};
+
+} // namespace
+
+void centreWithFrame(QWidget *w, std::function<void(QMargins)> fit)
+{
+    QMargins frame = frameOf(w);
+    if (frame.isNull()) frame = seenFrame;
+    place(w, frame, fit);
+    w->installEventFilter(new FrameWatch(w, frame, std::move(fit)));
+}
+
+} // namespace ui
