@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
+#include <QWindow>
 
 namespace ui {
 
@@ -29,9 +30,14 @@ void place(QWidget *w, const QMargins &frame, const std::function<void(QMargins)
     if (!screen) return;
     const QSize outer = w->size().grownBy(frame);
     const QRect area = screen->geometry();
-    // move() places the frame's top-left corner, also before the frame exists.
-    w->move(area.x() + (area.width() - outer.width()) / 2,
-            area.y() + (area.height() - outer.height()) / 2);
+    const QPoint topLeft(area.x() + (area.width() - outer.width()) / 2,
+                         area.y() + (area.height() - outer.height()) / 2);
+    // The frame's corner is placed, so the window manager keeps the frame there whenever the
+    // window is shown again (after the window exists, move() would place the client area).
+    if (QWindow *window = w->windowHandle(); window && w->testAttribute(Qt::WA_WState_Created))
+        window->setFramePosition(topLeft);
+    else
+        w->move(topLeft);
 }
 
 // Centres the window again when it is shown, at its final size, and once more when its own frame
