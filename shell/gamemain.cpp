@@ -1,8 +1,8 @@
 #include "gamemain.h"
 
+#include "frame/gamewindow.h"
 #include "shell/about.h"
 #include "shell/gametable.h"
-#include "frame/gamewindow.h"
 #include "shell/help.h"
 #include "ui/pictures.h"
 #include "ui/placement.h"

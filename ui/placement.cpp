@@ -10,7 +10,21 @@ namespace ui {
 
 namespace {
 
-QMargins seenFrame;
+// The frame last seen around a window of a fixed size and around a sizable one: a window
+// manager may give a sizable window a thicker border or a handle.
+QMargins seenFrames[2];
+
+bool sizable(const QWidget *w)
+{
+    return w->minimumSize() != w->maximumSize();
+}
+
+// The frame to expect around the window: the last one seen around its kind, else the other's.
+QMargins expectedFrame(const QWidget *w)
+{
+    const QMargins same = seenFrames[sizable(w)];
+    return same.isNull() ? seenFrames[!sizable(w)] : same;
+}
 
 // The window's frame as Qt knows it: none until the window manager has framed the window.
 QMargins frameOf(const QWidget *w)
@@ -62,7 +76,7 @@ public:
             shown_ = shown_ || e->type() == QEvent::Show;
             return false;
         }
-        seenFrame = frame;
+        seenFrames[sizable(w)] = frame;
         if (frame != used_) place(w, frame, fit_);
         w->removeEventFilter(this);
         deleteLater();
@@ -80,7 +94,10 @@ private:
 void centreWithFrame(QWidget *w, std::function<void(QMargins)> fit)
 {
     QMargins frame = frameOf(w);
-    if (frame.isNull()) frame = seenFrame;
+    if (frame.isNull()) {
+        if (fit) fit(frame); // sized first: whether it is sizable picks the frame to expect
+        frame = expectedFrame(w);
+    }
     place(w, frame, fit);
     w->installEventFilter(new FrameWatch(w, frame, std::move(fit)));
 }
