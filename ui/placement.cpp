@@ -77,8 +77,8 @@ public:
             return false;
         }
         seenFrames[sizable(w)] = frame;
+        w->removeEventFilter(this); // first: placing sends events of its own
         if (frame != used_) place(w, frame, fit_);
-        w->removeEventFilter(this);
         deleteLater();
         return false;
     }
