@@ -24,13 +24,21 @@ stop_x() {
 # start_wm: starts openbox with its default settings (not the user's) on the display and waits
 # until it manages windows; stop_x stops it.
 start_wm() {
-  XDG_CONFIG_HOME=/nonexistent openbox --sm-disable >/dev/null 2>&1 &
+  local log
+  log=$(mktemp)
+  XDG_CONFIG_HOME=/nonexistent openbox --sm-disable >"$log" 2>&1 &
   WM_PID=$!
   for _ in $(seq 200); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+    if xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; then
+      rm -f "$log"
+      return 0
+    fi
+    kill -0 "$WM_PID" 2>/dev/null || break
     sleep 0.1
   done
-  echo "openbox did not start" >&2
+  echo "openbox did not start:" >&2
+  cat "$log" >&2
+  rm -f "$log"
   exit 1
 }
 
