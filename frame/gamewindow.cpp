@@ -1,6 +1,7 @@
 #include "gamewindow.h"
 
 #include "ui/pictures.h"
+#include "ui/placement.h"
 
 #include <QAbstractButton>
 #include <QCloseEvent>
@@ -16,12 +17,15 @@ GameWindow::GameWindow(Context &context, const Form &form, QWidget *opener)
     setAttribute(Qt::WA_DeleteOnClose, false);
     const QSize client = ui::pxSize(form.width, form.height);
     if (form.sizable) {
-        resize(client);
+        resize(client); // a sizable border with both buttons, as Qt gives a window by default
     } else {
+        // A fixed size, a title bar with its menu and close button, and neither minimise nor
+        // maximise.
         setFixedSize(client);
-        setWindowFlags(windowFlags() & ~Qt::WindowMaximizeButtonHint);
+        setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                       Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     }
-    ui::centreWhenShown(this);
+    ui::centreWithFrame(this);
 }
 
 GameWindow::~GameWindow() = default;
@@ -30,7 +34,7 @@ void GameWindow::setFrameWidgets(QLabel *creditBox, QLabel *winBox, QAbstractBut
 {
     creditBox_ = creditBox;
     winBox_ = winBox;
-    if (leaveButton) connect(leaveButton, &QAbstractButton::clicked, this, &GameWindow::leave);
+    if (leaveButton) connect(leaveButton, &QAbstractButton::clicked, this, [this] { leave(); });
     showCredit();
 }
 
@@ -87,7 +91,7 @@ bool GameWindow::play(ui::Play p)
     return true;
 }
 
-void GameWindow::leave()
+void GameWindow::leave(ShowOpener showOpener)
 {
     if (left_) return;
     left_ = true;
@@ -97,7 +101,7 @@ void GameWindow::leave()
     }
     leaving();
     hide();
-    if (opener_) {
+    if (opener_ && showOpener == ShowOpener::Yes) {
         opener_->show();
         opener_->raise();
         opener_->activateWindow();

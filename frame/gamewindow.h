@@ -37,8 +37,9 @@ public:
     // True while a play or timer of the window is pending.
     bool busy() const { return timeline_.busy(); }
     // Leaves the window as its leave button does: finishes what runs, the game's own leaving
-    // steps, then hide, show the opener, unload.
-    void leave();
+    // steps, then hide, show the opener (unless another window takes the window's place), unload.
+    enum class ShowOpener { Yes, No };
+    void leave(ShowOpener showOpener = ShowOpener::Yes);
 
 protected:
     // The frame's roles, named by each game: its CREDIT box, WIN box (none in Premium), and

@@ -2,6 +2,7 @@
 
 #include "ui/form.h"
 #include "ui/pictures.h"
+#include "ui/placement.h"
 
 #include <QCloseEvent>
 
@@ -22,22 +23,10 @@ about::about(QWidget *menu) : QWidget(menu, Qt::Window)
         hide();
         deleteLater();
     });
-    fitHeight();
-    ui::centre(this);
-}
-
-// The outer height is fixed; the client area is what the title bar and borders leave of it.
-void about::fitHeight()
-{
-    const int decoration = frameGeometry().height() - geometry().height();
-    setFixedSize(ui::px(3735), ui::px(OuterHeight) - std::max(0, decoration));
-}
-
-void about::showEvent(QShowEvent *e)
-{
-    QWidget::showEvent(e);
-    fitHeight();
-    ui::centre(this);
+    // The outer height is fixed; the client area is what the title bar and borders leave of it.
+    ui::centreWithFrame(this, [this](QMargins frame) {
+        setFixedSize(ui::px(3735), ui::px(OuterHeight) - std::max(0, frame.top() + frame.bottom()));
+    });
 }
 
 void about::closeEvent(QCloseEvent *e)

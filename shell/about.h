@@ -11,9 +11,5 @@ public:
     explicit about(QWidget *menu);
 
 protected:
-    void showEvent(QShowEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
-
-private:
-    void fitHeight();
 };

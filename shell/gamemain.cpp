@@ -1,10 +1,11 @@
 #include "gamemain.h"
 
+#include "frame/gamewindow.h"
 #include "shell/about.h"
 #include "shell/gametable.h"
-#include "frame/gamewindow.h"
 #include "shell/help.h"
 #include "ui/pictures.h"
+#include "ui/placement.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -54,7 +55,7 @@ GameMain::GameMain(Context &context) : ui::Builder(this), context_(context)
 
     label("Label1", {2640, 2220, 975, 255}).text("CREDIT").center().font(11.25, ui::Bold).fore(ui::rgb(255, 0, 0));
     credit_ = label("Label2", {3000, 2520, 855, 375}).text("0").border().alignRight().font(12, ui::Bold);
-    ui::centreWhenShown(this);
+    ui::centreWithFrame(this);
 }
 
 GameMain::~GameMain()
@@ -66,7 +67,15 @@ GameMain::~GameMain()
 GameWindow *GameMain::openGame(const QString &form)
 {
     const GameEntry *entry = findGame(form);
-    if (!entry || game_) return game_;
+    if (!entry) return game_;
+    if (game_ && game_->objectName() == form) {
+        game_->raise();
+        game_->activateWindow();
+        return game_;
+    }
+    // One game window at a time: another game open is left as its leave button leaves it
+    // (a running play finished, paid and saved), without the menu coming back in between.
+    if (game_) game_->leave(GameWindow::ShowOpener::No);
     hide();
     game_ = entry->make(context_, this);
     game_->show();

@@ -17,7 +17,8 @@ public:
     explicit GameMain(Context &context);
     ~GameMain() override;
 
-    // Hides the menu and shows the game window of that form.
+    // Hides the menu and shows the game window of that form. Another game window open is left
+    // first, as its leave button would; the same game's window is brought to the front.
     GameWindow *openGame(const QString &form);
     void openHelp();  // "HELP": beside the menu
     void openAbout(); // "Ver情報": beside the menu

@@ -3,6 +3,7 @@
 #include "shell/gamemain.h"
 #include "ui/form.h"
 #include "ui/pictures.h"
+#include "ui/placement.h"
 
 #include <QCloseEvent>
 #include <QScrollBar>
@@ -70,7 +71,7 @@ Help::Help(GameMain *menu) : QWidget(menu, Qt::Window), menu_(menu)
         if (QLatin1String(t.name) == QLatin1String("Label14")) text.fore(ui::rgb(255, 0, 0));
     }
     ui::onClick(findChild<QPushButton *>("Command1"), [this] { close_(); });
-    ui::centreWhenShown(this);
+    ui::centreWithFrame(this);
 }
 
 void Help::close_()

@@ -20,22 +20,6 @@ trap 'echo "error at line $LINENO" >&2' ERR
 trap 'kill $pid $pid2 2>/dev/null || true; stop_x; rm -rf "$work"
   [ -n "$summarised" ] || { failed=$((failed + 1)); summary; }' EXIT
 
-passed=0 failed=0
-pass() { passed=$((passed + 1)); }
-fail() {
-  failed=$((failed + 1))
-  echo "FAIL: $*" >&2
-}
-# check DESCRIPTION COMMAND...: one check, passed when the command succeeds.
-check() {
-  local what=$1
-  shift
-  if "$@"; then pass; else fail "$what"; fi
-}
-summary() {
-  summarised=1
-  echo "$passed passed, $failed failed"
-}
 # die MESSAGE: a step the rest of the run cannot do without failed.
 die() {
   fail "$*"
@@ -44,11 +28,6 @@ die() {
   exit 1
 }
 
-# ini_value KEY: the value of KEY in the settings file without its blanks; empty when absent.
-ini_value() {
-  [ -f "$ini" ] || return 0
-  sed -n "s/^$1=//p" "$ini" | tr -d ' \r' | tail -n 1
-}
 # file_state: what changes whenever the program writes the settings file.
 file_state() {
   if [ -f "$ini" ]; then
@@ -57,29 +36,6 @@ file_state() {
   else
     echo none
   fi
-}
-# read_saved: sets saved to CREDIT of the settings file (100 before the first save), after
-# checking that BACK and MIRROR belong to it.
-read_saved() {
-  local back mirror
-  saved=$(ini_value CREDIT)
-  if [ -z "$saved" ]; then
-    saved=100
-    return
-  fi
-  back=$(ini_value BACK)
-  mirror=$(ini_value MIRROR)
-  if [ "$back" != "$((saved + 1963))" ] || [ "$mirror" != "$((saved + 1122))" ]; then
-    fail "CREDIT $saved with BACK '$back' and MIRROR '$mirror'"
-  else
-    pass
-  fi
-}
-one_of() {
-  local value=$1 v
-  shift
-  for v in "$@"; do [ "$value" = "$v" ] && return 0; done
-  return 1
 }
 
 # The balance the program holds, as far as the file and the plays have shown it, and what the
@@ -369,15 +325,7 @@ check "O K closes About" wait_hidden "$about" 5
 check "the menu stays after About" is_viewable "$menu"
 
 # "終了" saves the balance and ends the program.
-press_at "$menu" 2760 1680 1095 375 # 終了
-if wait_gone "$pid"; then
-  status=0
-  wait "$pid" || status=$?
-  check "the program ended with status 0, not $status" [ "$status" = 0 ]
-else
-  die "終了 did not end the program"
-fi
-pid=''
+press_exit "$menu" || die "終了 did not end the program"
 # A lock left behind would refuse the next start whenever its process id is taken again.
 check "終了 releases the single-copy lock" [ ! -e "$ini.lock" ]
 

@@ -201,6 +201,87 @@ private slots:
         flushDeletes();
     }
 
+    // A Help topic with a game window open: another game is left as its leave button leaves it,
+    // its running play finished, paid and saved, and the topic's game takes its place; the same
+    // game's window stays as it is. There is never more than one game window.
+    void helpTopicWithAGameOpen_data()
+    {
+        QTest::addColumn<QString>("topic");
+        QTest::addColumn<QString>("form");
+        QTest::newRow("another game") << "Label3" << "Dice";
+        QTest::newRow("the same game") << "Label4" << "Slot";
+    }
+    void helpTopicWithAGameOpen()
+    {
+        QFETCH(QString, topic);
+        QFETCH(QString, form);
+        Started s;
+        s.arcade.game().Credit = 10;
+        click(s.menu(), "Command10"); // HELP
+        QPointer<QWidget> help = s.menu()->findChild<QWidget *>("Help");
+        click(s.menu(), "Command5"); // スロット
+        QVERIFY(help->isVisible());  // Help stays beside the game
+        QPointer<GameWindow> slot = s.menu()->currentGame();
+        for (int i = 0; i < 3; ++i)
+            click(slot, "Command2"); // BET
+        for (int row : {0, 8, 7})    // three US flags: 10 times the stake
+            s.random.pushPick(row, 10);
+        click(slot, "Command1"); // START
+        s.clock.advance(ui::Ms(1000));
+
+        click(help, topic);
+        flushDeletes();
+        const bool same = form == "Slot";
+        QCOMPARE(slot.isNull(), !same);
+        QCOMPARE(s.arcade.game().Credit, same ? 7 : 37);
+        QCOMPARE(s.fileText(), same ? QByteArray() : savedBalance(37));
+        GameWindow *game = s.menu()->currentGame();
+        QVERIFY(game);
+        QCOMPARE(game->objectName(), form);
+        QWidgetList shown;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (w->isVisible()) shown << w;
+        QCOMPARE(shown, QWidgetList{game});
+        s.clock.advance(ui::Ms(10000)); // the same game's play runs on to its end
+        QCOMPARE(s.fileText(), savedBalance(37));
+        game->close();
+        QVERIFY(s.menu()->isVisible());
+        flushDeletes();
+    }
+
+    // Return and keypad Enter press the focused push button, in the menu and in a game; a
+    // button without the focus is never pressed by them.
+    void enterPressesTheFocusedButton_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Return") << int(Qt::Key_Return);
+        QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
+    }
+    void enterPressesTheFocusedButton()
+    {
+        QFETCH(int, key);
+        const Qt::KeyboardModifiers keypad =
+            key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
+        Started s;
+        auto *helpButton = widget<QPushButton>(s.menu(), "Command10");
+        helpButton->setFocus();
+        QTest::keyClick(helpButton, Qt::Key(key), keypad);
+        QWidget *help = s.menu()->findChild<QWidget *>("Help");
+        QVERIFY(help && help->isVisible());
+        QVERIFY(!s.menu()->findChild<QWidget *>("about"));
+
+        click(s.menu(), "Command5"); // スロット
+        GameWindow *slot = s.menu()->currentGame();
+        auto *bet = widget<QPushButton>(slot, "Command2");
+        bet->setFocus();
+        QTest::keyClick(bet, Qt::Key(key), keypad);
+        QCOMPARE(text(slot, "Label2"), "1"); // one stake, and nothing else pressed
+        QCOMPARE(s.arcade.game().Credit, 99);
+        QVERIFY(slot->isVisible());
+        slot->close();
+        flushDeletes();
+    }
+
     void aboutIsSeventeenHundredTwipsHighAndCloses()
     {
         Started s;
