@@ -22,22 +22,31 @@ stop_x() {
 }
 
 # start_wm: starts openbox with its default settings (not the user's) on the display and waits
-# until it manages windows; stop_x stops it.
+# until it manages windows; stop_x stops it. The display must answer first; openbox is started
+# again if it ends at once (a busy machine can make its first connection fail).
 start_wm() {
-  local log
+  local log try
   log=$(mktemp)
-  XDG_CONFIG_HOME=/nonexistent openbox --sm-disable >"$log" 2>&1 &
-  WM_PID=$!
-  for _ in $(seq 200); do
-    if xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; then
-      rm -f "$log"
-      return 0
-    fi
-    kill -0 "$WM_PID" 2>/dev/null || break
+  for _ in $(seq 100); do
+    xprop -root >/dev/null 2>&1 && break
     sleep 0.1
   done
-  echo "openbox did not start:" >&2
-  cat "$log" >&2
+  for try in 1 2 3; do
+    XDG_CONFIG_HOME=/nonexistent openbox --sm-disable >"$log" 2>&1 &
+    WM_PID=$!
+    for _ in $(seq 200); do
+      if xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; then
+        rm -f "$log"
+        return 0
+      fi
+      kill -0 "$WM_PID" 2>/dev/null || break
+      sleep 0.1
+    done
+    kill "$WM_PID" 2>/dev/null || true
+    wait "$WM_PID" 2>/dev/null || true
+    echo "openbox did not start (try $try):" >&2
+    cat "$log" >&2
+  done
   rm -f "$log"
   exit 1
 }
