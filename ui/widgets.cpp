@@ -1,10 +1,16 @@
 #include "widgets.h"
 
+#include <QFontInfo>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QMouseEvent>
-#include <QScreen>
 #include <QPainter>
+#include <QScreen>
+#include <QStyle>
 #include <QVariant>
+
+#include <algorithm>
+#include <cmath>
 
 namespace ui {
 
@@ -14,10 +20,125 @@ int tagNumber(const QObject *w) { return tag(w).trimmed().toInt(); }
 
 QString indexed(const QString &name, int i) { return QStringLiteral("%1(%2)").arg(name).arg(i); }
 
+namespace {
+
+constexpr int NarrowestStretch = 70; // percent of the face's own width
+constexpr int SmallestPixels = 6;
+
+struct Fit
+{
+    bool width, height;
+};
+
+// Whether the ink of the text, laid out in room as QPainter::drawText lays it out, stays inside
+// bounds across and down.
+Fit fits(const QFont &font, const QString &text, const QRectF &room, const QRectF &bounds, int flags)
+{
+    const QFontMetricsF fm(font);
+    const QRectF layout = fm.boundingRect(room, flags, text);
+    if (flags & Qt::TextWordWrap)
+        return {layout.width() <= room.width() + 0.01, layout.bottom() <= bounds.bottom() + 0.01};
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    QRectF ink;
+    for (int i = 0; i < lines.size(); ++i) {
+        const qreal advance = fm.horizontalAdvance(lines[i]);
+        qreal x = room.left();
+        if (flags & Qt::AlignRight)
+            x = room.right() - advance;
+        else if (flags & Qt::AlignHCenter)
+            x = room.left() + (room.width() - advance) / 2;
+        const qreal baseline = layout.top() + fm.ascent() + i * fm.lineSpacing();
+        ink |= fm.tightBoundingRect(lines[i]).translated(x, baseline);
+    }
+    if (ink.isNull()) return {true, true};
+    constexpr qreal slack = 0.01;
+    return {ink.left() >= bounds.left() - slack && ink.right() <= bounds.right() + slack,
+            ink.top() >= bounds.top() - slack && ink.bottom() <= bounds.bottom() + slack};
+}
+
+} // namespace
+
+QFont fittingFont(const QFont &font, const QString &text, const QRect &room, const QRect &bounds,
+                  int flags)
+{
+    const QRectF r(room), b(bounds);
+    Fit fit = fits(font, text, r, b, flags);
+    if (text.isEmpty() || (fit.width && fit.height)) return font;
+    QFont f = font;
+    int pixels = f.pixelSize() > 0 ? f.pixelSize() : QFontInfo(f).pixelSize();
+    // Too tall: only a smaller size helps.
+    while (!fit.height && pixels > SmallestPixels) {
+        f.setPixelSize(--pixels);
+        fit = fits(f, text, r, b, flags);
+    }
+    if (fit.width) return f;
+    // Too wide: narrower, from the width it would need, a percent at a time.
+    const int own = f.stretch() > 0 ? f.stretch() : 100;
+    const int narrowest = own * NarrowestStretch / 100;
+    const qreal needed = QFontMetricsF(f).boundingRect(r, flags, text).width() + 2;
+    int stretch = std::clamp(int(own * r.width() / std::max<qreal>(needed, 1)) + 1, narrowest, own - 1);
+    for (; stretch >= narrowest; --stretch) {
+        f.setStretch(stretch);
+        if (fits(f, text, r, b, flags).width) return f;
+    }
+    // Past the narrowest: smaller.
+    f.setStretch(narrowest);
+    while (pixels > SmallestPixels) {
+        f.setPixelSize(--pixels);
+        if (fits(f, text, r, b, flags).width) return f;
+    }
+    return f;
+}
+
+void sunkenEdge(QFrame *box)
+{
+    box->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+    QPalette p = box->palette();
+    for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        p.setColor(g, QPalette::Dark, QColor(128, 128, 128));    // outer top and left
+        p.setColor(g, QPalette::Shadow, QColor(64, 64, 64));     // inner top and left
+        p.setColor(g, QPalette::Light, QColor(255, 255, 255));   // outer bottom and right
+        p.setColor(g, QPalette::Midlight, QColor(192, 192, 192)); // inner bottom and right
+    }
+    box->setPalette(p);
+}
+
 Label::Label(QWidget *parent) : QLabel(parent)
 {
     setTag(this, QString());
     setTransparent(true);
+    setIndent(0);
+}
+
+QRect Label::textRect() const
+{
+    const int spare = frameWidth() > 0 ? 1 : 0;
+    return contentsRect().adjusted(spare, 0, -spare, 0);
+}
+
+int Label::textFlags() const
+{
+    int flags = int(QStyle::visualAlignment(layoutDirection(), alignment()));
+    if (wordWrap()) flags |= Qt::TextWordWrap;
+    return flags;
+}
+
+void Label::paintEvent(QPaintEvent *e)
+{
+    const bool plain = textFormat() == Qt::PlainText ||
+                       (textFormat() == Qt::AutoText && !Qt::mightBeRichText(text()));
+    if (!plain || text().isEmpty() || !pixmap().isNull()) {
+        drawn_ = font();
+        QLabel::paintEvent(e);
+        return;
+    }
+    QPainter painter(this);
+    drawFrame(&painter);
+    const QRect room = textRect();
+    drawn_ = fittingFont(font(), text(), room, contentsRect(), textFlags());
+    painter.setClipRect(contentsRect());
+    painter.setFont(drawn_);
+    style()->drawItemText(&painter, room, textFlags(), palette(), isEnabled(), text(), foregroundRole());
 }
 
 void Label::setBackColor(const QColor &c) { setBackground(this, c); }
@@ -149,7 +270,8 @@ Line::Line(QWidget *parent, int x1, int y1, int x2, int y2, const QColor &color,
 void Line::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    p.setPen(QPen(color_, width_));
+    // Flat ends: the line runs from its first point to its second and no further.
+    p.setPen(QPen(color_, width_, Qt::SolidLine, Qt::FlatCap));
     p.drawLine(a_, b_);
 }
 

@@ -25,7 +25,21 @@ int tagNumber(const QObject *w); // the numeric value of the Tag, 0 if it holds 
 // Name of element i of a control array: "Label2(12)".
 QString indexed(const QString &name, int i);
 
+// The font at which text laid out in room with these alignment flags has all its ink inside
+// bounds: the font itself where it fits, else the same face drawn narrower (down to 70 % of its
+// width) and, past that, smaller, just enough to fit.
+QFont fittingFont(const QFont &font, const QString &text, const QRect &room, const QRect &bounds,
+                  int flags);
+
+// Gives a label or picture box the classic two-pixel sunken edge: dark grey and near-black at
+// the top and left, white and light grey at the bottom and right, so that it reads as closed on
+// a white fill as on a grey one.
+void sunkenEdge(QFrame *box);
+
 // Label: caption, colours, border, alignment, font, transparent or opaque; emits clicked().
+// Its text is placed as a classic label places it: against the inner edge of the border with a
+// pixel to spare at the sides and no automatic indent, and drawn at fittingFont() so that it is
+// never cut; the label's font() stays the one it was given.
 class Label : public QLabel
 {
     Q_OBJECT
@@ -35,16 +49,23 @@ public:
     QColor backColor() const;
     void setForeColor(const QColor &c);
     void setTransparent(bool on);
+    // Where the text goes: the contents rectangle, less a pixel at each side inside a border.
+    QRect textRect() const;
+    // The font the text was last drawn at.
+    QFont drawnFont() const { return drawn_; }
 
 signals:
     void clicked();
 
 protected:
+    void paintEvent(QPaintEvent *e) override;
     void mousePressEvent(QMouseEvent *e) override;
     void mouseReleaseEvent(QMouseEvent *e) override;
 
 private:
+    int textFlags() const;
     bool pressed_ = false;
+    QFont drawn_;
 };
 
 // Picture box: a container with a background colour and a picture drawn unscaled at its top left.
