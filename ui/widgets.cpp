@@ -25,21 +25,21 @@ namespace {
 constexpr int NarrowestStretch = 70; // percent of the face's own width
 constexpr int SmallestPixels = 6;
 
-struct Fit
+// The text laid out in room as QPainter::drawText lays it out, moved by whole pixels to keep
+// its ink inside room where it can: glyphs that reach above the font's ascent or past their
+// advance stay whole.
+struct Placed
 {
-    bool width, height;
+    QPoint shift;
+    bool width, height; // whether it fits across and down
 };
 
-// Whether the ink of the text, laid out in room as QPainter::drawText lays it out, stays inside
-// bounds across and down.
-Fit fits(const QFont &font, const QString &text, const QRectF &room, const QRectF &bounds, int flags)
+Placed place(const QFont &font, const QString &text, const QRectF &room, int flags)
 {
     const QFontMetricsF fm(font);
     const QRectF layout = fm.boundingRect(room, flags, text);
-    if (flags & Qt::TextWordWrap)
-        return {layout.width() <= room.width() + 0.01, layout.bottom() <= bounds.bottom() + 0.01};
-    const QStringList lines = text.split(QLatin1Char('\n'));
     QRectF ink;
+    const QStringList lines = text.split(QLatin1Char('\n'));
     for (int i = 0; i < lines.size(); ++i) {
         const qreal advance = fm.horizontalAdvance(lines[i]);
         qreal x = room.left();
@@ -50,44 +50,55 @@ Fit fits(const QFont &font, const QString &text, const QRectF &room, const QRect
         const qreal baseline = layout.top() + fm.ascent() + i * fm.lineSpacing();
         ink |= fm.tightBoundingRect(lines[i]).translated(x, baseline);
     }
-    if (ink.isNull()) return {true, true};
+    if (ink.isEmpty()) return {{}, true, true};
+    const auto into = [](qreal low, qreal high, qreal min, qreal max) {
+        if (low < min) return int(std::ceil(min - low - 0.01));
+        if (high > max) return -int(std::ceil(high - max - 0.01));
+        return 0;
+    };
+    const QPoint shift(into(ink.left(), ink.right(), room.left(), room.right()),
+                       into(ink.top(), ink.bottom(), room.top(), room.bottom()));
+    ink.translate(shift);
     constexpr qreal slack = 0.01;
-    return {ink.left() >= bounds.left() - slack && ink.right() <= bounds.right() + slack,
-            ink.top() >= bounds.top() - slack && ink.bottom() <= bounds.bottom() + slack};
+    return {shift, ink.left() >= room.left() - slack && ink.right() <= room.right() + slack,
+            ink.top() >= room.top() - slack && ink.bottom() <= room.bottom() + slack};
 }
 
 } // namespace
 
-QFont fittingFont(const QFont &font, const QString &text, const QRect &room, const QRect &bounds,
-                  int flags)
+TextFit fitText(const QFont &font, const QString &text, const QRect &room, int flags)
 {
-    const QRectF r(room), b(bounds);
-    Fit fit = fits(font, text, r, b, flags);
-    if (text.isEmpty() || (fit.width && fit.height)) return font;
+    const QRectF r(room);
     QFont f = font;
+    Placed fit = place(f, text, r, flags);
+    const auto done = [&] { return TextFit{f, fit.shift}; };
+    if (fit.width && fit.height) return done();
     int pixels = f.pixelSize() > 0 ? f.pixelSize() : QFontInfo(f).pixelSize();
     // Too tall: only a smaller size helps.
     while (!fit.height && pixels > SmallestPixels) {
         f.setPixelSize(--pixels);
-        fit = fits(f, text, r, b, flags);
+        fit = place(f, text, r, flags);
     }
-    if (fit.width) return f;
+    if (fit.width) return done();
     // Too wide: narrower, from the width it would need, a percent at a time.
     const int own = f.stretch() > 0 ? f.stretch() : 100;
     const int narrowest = own * NarrowestStretch / 100;
     const qreal needed = QFontMetricsF(f).boundingRect(r, flags, text).width() + 2;
-    int stretch = std::clamp(int(own * r.width() / std::max<qreal>(needed, 1)) + 1, narrowest, own - 1);
+    int stretch =
+        std::clamp(int(own * r.width() / std::max<qreal>(needed, 1)) + 1, narrowest, own - 1);
     for (; stretch >= narrowest; --stretch) {
         f.setStretch(stretch);
-        if (fits(f, text, r, b, flags).width) return f;
+        fit = place(f, text, r, flags);
+        if (fit.width && fit.height) return done();
     }
     // Past the narrowest: smaller.
     f.setStretch(narrowest);
     while (pixels > SmallestPixels) {
         f.setPixelSize(--pixels);
-        if (fits(f, text, r, b, flags).width) return f;
+        fit = place(f, text, r, flags);
+        if (fit.width && fit.height) return done();
     }
-    return f;
+    return done();
 }
 
 void sunkenEdge(QFrame *box)
@@ -95,9 +106,9 @@ void sunkenEdge(QFrame *box)
     box->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     QPalette p = box->palette();
     for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        p.setColor(g, QPalette::Dark, QColor(128, 128, 128));    // outer top and left
-        p.setColor(g, QPalette::Shadow, QColor(64, 64, 64));     // inner top and left
-        p.setColor(g, QPalette::Light, QColor(255, 255, 255));   // outer bottom and right
+        p.setColor(g, QPalette::Dark, QColor(128, 128, 128));     // outer top and left
+        p.setColor(g, QPalette::Shadow, QColor(64, 64, 64));      // inner top and left
+        p.setColor(g, QPalette::Light, QColor(255, 255, 255));    // outer bottom and right
         p.setColor(g, QPalette::Midlight, QColor(192, 192, 192)); // inner bottom and right
     }
     box->setPalette(p);
@@ -118,27 +129,28 @@ QRect Label::textRect() const
 
 int Label::textFlags() const
 {
-    int flags = int(QStyle::visualAlignment(layoutDirection(), alignment()));
-    if (wordWrap()) flags |= Qt::TextWordWrap;
-    return flags;
+    return int(QStyle::visualAlignment(layoutDirection(), alignment()));
 }
 
 void Label::paintEvent(QPaintEvent *e)
 {
     const bool plain = textFormat() == Qt::PlainText ||
                        (textFormat() == Qt::AutoText && !Qt::mightBeRichText(text()));
-    if (!plain || text().isEmpty() || !pixmap().isNull()) {
-        drawn_ = font();
+    // Rich text, pictures and wrapped paragraphs are Qt's to lay out.
+    if (!plain || wordWrap() || text().isEmpty() || !pixmap().isNull()) {
+        drawn_ = {font(), contentsRect()};
         QLabel::paintEvent(e);
         return;
     }
     QPainter painter(this);
     drawFrame(&painter);
-    const QRect room = textRect();
-    drawn_ = fittingFont(font(), text(), room, contentsRect(), textFlags());
+    const TextFit fit = fitText(font(), text(), textRect(), textFlags());
+    drawn_ = {fit.font, textRect().translated(fit.shift)};
     painter.setClipRect(contentsRect());
-    painter.setFont(drawn_);
-    style()->drawItemText(&painter, room, textFlags(), palette(), isEnabled(), text(), foregroundRole());
+    painter.setFont(drawn_.font);
+    // The room only places the text; the contents rectangle is what clips it.
+    style()->drawItemText(&painter, drawn_.room, textFlags() | Qt::TextDontClip, palette(),
+                          isEnabled(), text(), foregroundRole());
 }
 
 void Label::setBackColor(const QColor &c) { setBackground(this, c); }

@@ -25,11 +25,16 @@ int tagNumber(const QObject *w); // the numeric value of the Tag, 0 if it holds 
 // Name of element i of a control array: "Label2(12)".
 QString indexed(const QString &name, int i);
 
-// The font at which text laid out in room with these alignment flags has all its ink inside
-// bounds: the font itself where it fits, else the same face drawn narrower (down to 70 % of its
-// width) and, past that, smaller, just enough to fit.
-QFont fittingFont(const QFont &font, const QString &text, const QRect &room, const QRect &bounds,
-                  int flags);
+// How a text is drawn whole inside room: laid out there with the alignment flags, moved by shift,
+// at font: the given font where its ink fits, else the same face drawn narrower (down to 70 % of
+// its width) and, past that, smaller, just enough to fit. The shift, of whole pixels, keeps inside
+// the room the glyphs that reach above the font's ascent or past their advance.
+struct TextFit
+{
+    QFont font;
+    QPoint shift;
+};
+TextFit fitText(const QFont &font, const QString &text, const QRect &room, int flags);
 
 // Gives a label or picture box the classic two-pixel sunken edge: dark grey and near-black at
 // the top and left, white and light grey at the bottom and right, so that it reads as closed on
@@ -38,8 +43,8 @@ void sunkenEdge(QFrame *box);
 
 // Label: caption, colours, border, alignment, font, transparent or opaque; emits clicked().
 // Its text is placed as a classic label places it: against the inner edge of the border with a
-// pixel to spare at the sides and no automatic indent, and drawn at fittingFont() so that it is
-// never cut; the label's font() stays the one it was given.
+// pixel to spare at the sides and no automatic indent, and drawn so that it is
+// never cut (fitText); the label's font() stays the one it was given.
 class Label : public QLabel
 {
     Q_OBJECT
@@ -51,8 +56,13 @@ public:
     void setTransparent(bool on);
     // Where the text goes: the contents rectangle, less a pixel at each side inside a border.
     QRect textRect() const;
-    // The font the text was last drawn at.
-    QFont drawnFont() const { return drawn_; }
+    // How the text was last drawn: at this font, laid out in this rectangle with alignment().
+    struct Drawn
+    {
+        QFont font;
+        QRect room;
+    };
+    const Drawn &drawn() const { return drawn_; }
 
 signals:
     void clicked();
@@ -65,7 +75,7 @@ protected:
 private:
     int textFlags() const;
     bool pressed_ = false;
-    QFont drawn_;
+    Drawn drawn_;
 };
 
 // Picture box: a container with a background colour and a picture drawn unscaled at its top left.

@@ -54,7 +54,10 @@ double valueOf(const QString &text)
 }
 
 // The window's font for labels and buttons: System 13.5 pt bold.
-QFont windowFont() { return ui::font(13.5, ui::Bold, ui::Family::System); }
+QFont windowFont()
+{
+    return ui::font(13.5, ui::Bold, ui::Family::System);
+}
 
 const QString Letters[4] = {"A", "B", "C", "D"};
 

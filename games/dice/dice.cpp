@@ -3,8 +3,6 @@
 #include "games/common/cards.h"
 #include "ui/pictures.h"
 
-#include <QPainter>
-
 #include <algorithm>
 
 namespace {
@@ -20,25 +18,6 @@ QPixmap facePicture(int k)
     if (!pm.isNull()) pm.setDevicePixelRatio(pm.width() / 18.0);
     return pm;
 }
-
-// The label of the outcome pay is narrower than its caption: the sign goes on a line of its own
-// above the number, rather than the number being cut.
-class PayLabel : public ui::Label
-{
-public:
-    using ui::Label::Label;
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QString caption = text();
-        if (fontMetrics().horizontalAdvance(caption) > contentsRect().width())
-            caption.replace(QStringLiteral("×"), QStringLiteral("×\n"));
-        QPainter p(this);
-        p.setPen(palette().color(QPalette::WindowText));
-        p.drawText(contentsRect(), int(alignment()), caption);
-    }
-};
 
 } // namespace
 
@@ -83,10 +62,7 @@ Dice::Dice(Context &context, QWidget *opener) : GameWindow(context, form, opener
             ui::onClick(Image2[i], [this, i] { Image2_Click(i); });
         }
     }
-    auto *label7 = new PayLabel(Picture1);
-    label7->setObjectName("Label7");
-    label7->setGeometry(ui::px(ui::Rect{5160, 2520, 255, 495}));
-    ui::LabelRef(label7).text(QStringLiteral("×36")).center();
+    board.label("Label7", {5160, 2520, 255, 495}).text(QStringLiteral("×36")).center();
 
     board.shape("Shape10", {5640, 120, 2895, 1935}, ui::Shape::RoundedRectangle)
         .borderColor(Red)
