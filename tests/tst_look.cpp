@@ -13,6 +13,7 @@
 #include <QPushButton>
 
 #include <climits>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -287,6 +288,50 @@ private slots:
                                     .arg(right)));
         }
         delete w;
+    }
+
+    // Mark's thick lines end where they are drawn to (flat ends, 980 to 1120 twips); a card back
+    // fills its box to the right and bottom edges, no table green beside it; About's title
+    // lettering leaves its picture's right edge clear.
+    void edgesOfPictures()
+    {
+        Bench bench;
+        {
+            GameWindow *w = findGame("Card")->make(bench.context, &bench.menu);
+            w->show();
+            for (const auto &[name, x1, x2] :
+                 {std::tuple{"Line1", 980, 1120}, {"Line2", 1820, 1960}}) {
+                QWidget *line = widget(w, name);
+                const QImage image = line->grab().toImage();
+                const auto ink = runs(inkColumns(image, image.rect()), 1);
+                QCOMPARE(int(ink.size()), 1);
+                QCOMPARE(line->x() + ink.front().first, ui::px(x1));
+                QCOMPARE(line->x() + ink.front().second, ui::px(x2) - 1);
+            }
+            delete w;
+        }
+        {
+            GameWindow *w = findGame("Kabu")->make(bench.context, &bench.menu);
+            w->show();
+            QWidget *back = widget(w, "Picture14(0)");
+            const QImage image = back->grab().toImage();
+            const QColor table = ui::rgb(0, 128, 0);
+            const QRect r = back->rect();
+            for (int y = 4; y < r.height() - 4; ++y)
+                QVERIFY2(image.pixelColor(r.right(), y) != table, "green at the right edge");
+            for (int x = 4; x < r.width() - 4; ++x)
+                QVERIFY2(image.pixelColor(x, r.bottom()) != table, "green at the bottom edge");
+            delete w;
+        }
+        {
+            GameMain menu(bench.context);
+            menu.openAbout();
+            const QPixmap title = widget<ui::Picture>(&menu, "Image2")->picture();
+            const QImage image = title.toImage();
+            const int right = image.width() - 1;
+            for (int y = 0; y < image.height(); ++y)
+                QVERIFY2(qAlpha(image.pixel(right, y)) == 0, "lettering on the right edge");
+        }
     }
 };
 
