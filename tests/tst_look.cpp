@@ -30,12 +30,12 @@ QString cut(const ui::Label *l)
     QRectF ink;
     if (l->wordWrap()) {
         // Lines of the paragraph: the last one's letters stand on its baseline.
-        ink = fm.boundingRect(inside, int(l->alignment()) | Qt::TextWordWrap, l->text());
+        ink = fm.boundingRect(inside, int(l->alignment()) | Qt::TextWordWrap, d.text);
         ink.setBottom(ink.bottom() - fm.descent());
     } else {
         const QRectF room(d.room);
-        const QRectF layout = fm.boundingRect(room, int(l->alignment()), l->text());
-        const QStringList lines = l->text().split('\n');
+        const QRectF layout = fm.boundingRect(room, int(l->alignment()), d.text);
+        const QStringList lines = d.text.split('\n');
         for (int i = 0; i < lines.size(); ++i) {
             const qreal advance = fm.horizontalAdvance(lines[i]);
             const Qt::Alignment a = l->alignment();
@@ -51,7 +51,7 @@ QString cut(const ui::Label *l)
         ink.top() >= inside.top() - slack && ink.bottom() <= inside.bottom() + slack)
         return {};
     QString where;
-    QDebug(&where) << l->objectName() << l->text() << "ink" << ink << "inside" << inside
+    QDebug(&where) << l->objectName() << d.text << "ink" << ink << "inside" << inside
                    << d.font.family() << d.font.pixelSize() << "px" << d.font.stretch() << "%";
     return where;
 }

@@ -134,23 +134,24 @@ int Label::textFlags() const
 
 void Label::paintEvent(QPaintEvent *e)
 {
+    const QString shown = shownText();
     const bool plain = textFormat() == Qt::PlainText ||
-                       (textFormat() == Qt::AutoText && !Qt::mightBeRichText(text()));
+                       (textFormat() == Qt::AutoText && !Qt::mightBeRichText(shown));
     // Rich text, pictures and wrapped paragraphs are Qt's to lay out.
-    if (!plain || wordWrap() || text().isEmpty() || !pixmap().isNull()) {
-        drawn_ = {font(), contentsRect()};
+    if (!plain || wordWrap() || shown.isEmpty() || !pixmap().isNull()) {
+        drawn_ = {text(), font(), contentsRect()};
         QLabel::paintEvent(e);
         return;
     }
     QPainter painter(this);
     drawFrame(&painter);
-    const TextFit fit = fitText(font(), text(), textRect(), textFlags());
-    drawn_ = {fit.font, textRect().translated(fit.shift)};
+    const TextFit fit = fitText(font(), shown, textRect(), textFlags());
+    drawn_ = {shown, fit.font, textRect().translated(fit.shift)};
     painter.setClipRect(contentsRect());
     painter.setFont(drawn_.font);
     // The room only places the text; the contents rectangle is what clips it.
     style()->drawItemText(&painter, drawn_.room, textFlags() | Qt::TextDontClip, palette(),
-                          isEnabled(), text(), foregroundRole());
+                          isEnabled(), shown, foregroundRole());
 }
 
 void Label::setBackColor(const QColor &c) { setBackground(this, c); }

@@ -59,6 +59,7 @@ public:
     // How the text was last drawn: at this font, laid out in this rectangle with alignment().
     struct Drawn
     {
+        QString text;
         QFont font;
         QRect room;
     };
@@ -68,6 +69,8 @@ signals:
     void clicked();
 
 protected:
+    // The text as shown: the caption, which a label may break into lines of its own.
+    virtual QString shownText() const { return text(); }
     void paintEvent(QPaintEvent *e) override;
     void mousePressEvent(QMouseEvent *e) override;
     void mouseReleaseEvent(QMouseEvent *e) override;

@@ -19,6 +19,23 @@ QPixmap facePicture(int k)
     return pm;
 }
 
+// The label of the outcome pay is narrower than its caption: the sign goes on a line of its own
+// above the number, rather than the number being cut.
+class PayLabel : public ui::Label
+{
+public:
+    using ui::Label::Label;
+
+protected:
+    QString shownText() const override
+    {
+        QString caption = text();
+        if (fontMetrics().horizontalAdvance(caption) > textRect().width())
+            caption.replace(QStringLiteral("×"), QStringLiteral("×\n"));
+        return caption;
+    }
+};
+
 } // namespace
 
 const GameWindow::Form Dice::form{"Dice", "Dice", 9915, 5415, "icons/Dice"};
@@ -62,7 +79,10 @@ Dice::Dice(Context &context, QWidget *opener) : GameWindow(context, form, opener
             ui::onClick(Image2[i], [this, i] { Image2_Click(i); });
         }
     }
-    board.label("Label7", {5160, 2520, 255, 495}).text(QStringLiteral("×36")).center();
+    auto *label7 = new PayLabel(Picture1);
+    label7->setObjectName("Label7");
+    label7->setGeometry(ui::px(ui::Rect{5160, 2520, 255, 495}));
+    ui::LabelRef(label7).text(QStringLiteral("×36")).center();
 
     board.shape("Shape10", {5640, 120, 2895, 1935}, ui::Shape::RoundedRectangle)
         .borderColor(Red)
