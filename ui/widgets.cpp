@@ -145,8 +145,13 @@ void Label::paintEvent(QPaintEvent *e)
     }
     QPainter painter(this);
     drawFrame(&painter);
-    const TextFit fit = fitText(font(), shown, textRect(), textFlags());
-    drawn_ = {shown, fit.font, textRect().translated(fit.shift)};
+    // Fitted once for each text, font and box, not at every paint.
+    if (shown != fitted_.text || font() != fitted_.given || textRect() != fitted_.room ||
+        textFlags() != fitted_.flags) {
+        const TextFit fit = fitText(font(), shown, textRect(), textFlags());
+        fitted_ = {shown, font(), textRect(), textFlags(), fit};
+    }
+    drawn_ = {shown, fitted_.fit.font, textRect().translated(fitted_.fit.shift)};
     painter.setClipRect(contentsRect());
     painter.setFont(drawn_.font);
     // The room only places the text; the contents rectangle is what clips it.

@@ -79,6 +79,14 @@ private:
     int textFlags() const;
     bool pressed_ = false;
     Drawn drawn_;
+    struct Fitted
+    {
+        QString text;
+        QFont given;
+        QRect room;
+        int flags = 0;
+        TextFit fit;
+    } fitted_;
 };
 
 // Picture box: a container with a background colour and a picture drawn unscaled at its top left.
