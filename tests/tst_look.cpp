@@ -33,7 +33,7 @@ QString cut(const ui::Label *l)
         ink = fm.boundingRect(inside, int(l->alignment()) | Qt::TextWordWrap, d.text);
         ink.setBottom(ink.bottom() - fm.descent());
     } else {
-        const QRectF room(d.room);
+        const QRectF room = d.room;
         const QRectF layout = fm.boundingRect(room, int(l->alignment()), d.text);
         const QStringList lines = d.text.split('\n');
         for (int i = 0; i < lines.size(); ++i) {

@@ -25,12 +25,11 @@ namespace {
 constexpr int NarrowestStretch = 70; // percent of the face's own width
 constexpr int SmallestPixels = 6;
 
-// The text laid out in room as QPainter::drawText lays it out, moved by whole pixels to keep
-// its ink inside room where it can: glyphs that reach above the font's ascent or past their
-// advance stay whole.
+// The text laid out in room as QPainter::drawText lays it out, moved to keep its ink inside room
+// where it can: glyphs that reach above the font's ascent or past their advance stay whole.
 struct Placed
 {
-    QPoint shift;
+    QPointF shift;
     bool width, height; // whether it fits across and down
 };
 
@@ -52,12 +51,10 @@ Placed place(const QFont &font, const QString &text, const QRectF &room, int fla
     }
     if (ink.isEmpty()) return {{}, true, true};
     const auto into = [](qreal low, qreal high, qreal min, qreal max) {
-        if (low < min) return int(std::ceil(min - low - 0.01));
-        if (high > max) return -int(std::ceil(high - max - 0.01));
-        return 0;
+        return low < min ? min - low : high > max ? max - high : 0.0;
     };
-    const QPoint shift(into(ink.left(), ink.right(), room.left(), room.right()),
-                       into(ink.top(), ink.bottom(), room.top(), room.bottom()));
+    const QPointF shift(into(ink.left(), ink.right(), room.left(), room.right()),
+                        into(ink.top(), ink.bottom(), room.top(), room.bottom()));
     ink.translate(shift);
     constexpr qreal slack = 0.01;
     return {shift, ink.left() >= room.left() - slack && ink.right() <= room.right() + slack,
@@ -139,7 +136,7 @@ void Label::paintEvent(QPaintEvent *e)
                        (textFormat() == Qt::AutoText && !Qt::mightBeRichText(shown));
     // Rich text, pictures and wrapped paragraphs are Qt's to lay out.
     if (!plain || wordWrap() || shown.isEmpty() || !pixmap().isNull()) {
-        drawn_ = {text(), font(), contentsRect()};
+        drawn_ = {text(), font(), QRectF(contentsRect())};
         QLabel::paintEvent(e);
         return;
     }
@@ -151,12 +148,12 @@ void Label::paintEvent(QPaintEvent *e)
         const TextFit fit = fitText(font(), shown, textRect(), textFlags());
         fitted_ = {shown, font(), textRect(), textFlags(), fit};
     }
-    drawn_ = {shown, fitted_.fit.font, textRect().translated(fitted_.fit.shift)};
+    drawn_ = {shown, fitted_.fit.font, QRectF(textRect()).translated(fitted_.fit.shift)};
     painter.setClipRect(contentsRect());
     painter.setFont(drawn_.font);
+    painter.setPen(QPen(palette().brush(foregroundRole()), 1));
     // The room only places the text; the contents rectangle is what clips it.
-    style()->drawItemText(&painter, drawn_.room, textFlags() | Qt::TextDontClip, palette(),
-                          isEnabled(), shown, foregroundRole());
+    painter.drawText(drawn_.room, textFlags() | Qt::TextDontClip, shown);
 }
 
 void Label::setBackColor(const QColor &c) { setBackground(this, c); }

@@ -27,12 +27,12 @@ QString indexed(const QString &name, int i);
 
 // How a text is drawn whole inside room: laid out there with the alignment flags, moved by shift,
 // at font: the given font where its ink fits, else the same face drawn narrower (down to 70 % of
-// its width) and, past that, smaller, just enough to fit. The shift, of whole pixels, keeps inside
-// the room the glyphs that reach above the font's ascent or past their advance.
+// its width) and, past that, smaller, just enough to fit. The shift keeps inside the room the
+// glyphs that reach above the font's ascent or past their advance.
 struct TextFit
 {
     QFont font;
-    QPoint shift;
+    QPointF shift;
 };
 TextFit fitText(const QFont &font, const QString &text, const QRect &room, int flags);
 
@@ -61,7 +61,7 @@ public:
     {
         QString text;
         QFont font;
-        QRect room;
+        QRectF room;
     };
     const Drawn &drawn() const { return drawn_; }
 
