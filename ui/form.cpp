@@ -14,10 +14,15 @@ QFont font(double points, int style, Family family)
 {
     QFont f(family == Family::Gothic ? QStringLiteral("ＭＳ Ｐゴシック") : QStringLiteral("System"));
     if (family == Family::System) {
-        f.setStyleHint(QFont::SansSerif);
-        f.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("IPAPGothic")});
+        // System is a raster font of one size: a 16-pixel line with Latin letters in cells of
+        // 8 pixels. A bold monospaced sans of that line and a cell a shade wider stands in for
+        // it, so that captions spaced out with blanks keep their words over their columns.
+        f.setStyleHint(QFont::Monospace);
+        f.setFamilies({QStringLiteral("DejaVu Sans Mono"), QStringLiteral("IPAGothic")});
+        f.setPixelSize(14);
+    } else {
+        f.setPixelSize(int(std::lround(points * 96.0 / 72.0)));
     }
-    f.setPixelSize(int(std::lround(points * 96.0 / 72.0)));
     f.setBold(style & Bold);
     f.setItalic(style & Italic);
     f.setUnderline(style & Underline);
@@ -39,8 +44,7 @@ LabelRef &LabelRef::text(const QString &t)
 
 LabelRef &LabelRef::border()
 {
-    w_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    w_->setLineWidth(1);
+    sunkenEdge(w_);
     return *this;
 }
 
@@ -108,8 +112,7 @@ PictureRef &PictureRef::back(const QColor &c)
 
 PictureRef &PictureRef::border()
 {
-    w_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    w_->setLineWidth(1);
+    sunkenEdge(w_);
     return *this;
 }
 

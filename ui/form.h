@@ -17,8 +17,8 @@ namespace ui {
 enum FontStyle { Regular = 0, Bold = 1, Italic = 2, Underline = 4 };
 enum class Family { Gothic, System };
 
-// "ＭＳ Ｐゴシック" (Gothic) and "System" at a size in points, sized in pixels as at 96 dots per
-// inch so that text fits the twip layout whatever the screen's font resolution.
+// "ＭＳ Ｐゴシック" (Gothic) at a size in points, sized in pixels as at 96 dots per inch so that
+// text fits the twip layout whatever the screen's font resolution; "System", which has one size.
 QFont font(double points, int style = Regular, Family family = Family::Gothic);
 // Maps the windows' fonts to the installed ones and sets the application's default font.
 void installFonts();

@@ -1,10 +1,16 @@
 #include "widgets.h"
 
+#include <QFontInfo>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QMouseEvent>
-#include <QScreen>
 #include <QPainter>
+#include <QScreen>
+#include <QStyle>
 #include <QVariant>
+
+#include <algorithm>
+#include <cmath>
 
 namespace ui {
 
@@ -14,10 +20,140 @@ int tagNumber(const QObject *w) { return tag(w).trimmed().toInt(); }
 
 QString indexed(const QString &name, int i) { return QStringLiteral("%1(%2)").arg(name).arg(i); }
 
+namespace {
+
+constexpr int NarrowestStretch = 70; // percent of the face's own width
+constexpr int SmallestPixels = 6;
+
+// The text laid out in room as QPainter::drawText lays it out, moved to keep its ink inside room
+// where it can: glyphs that reach above the font's ascent or past their advance stay whole.
+struct Placed
+{
+    QPointF shift;
+    bool width, height; // whether it fits across and down
+};
+
+Placed place(const QFont &font, const QString &text, const QRectF &room, int flags)
+{
+    const QFontMetricsF fm(font);
+    const QRectF layout = fm.boundingRect(room, flags, text);
+    QRectF ink;
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    for (int i = 0; i < lines.size(); ++i) {
+        const qreal advance = fm.horizontalAdvance(lines[i]);
+        qreal x = room.left();
+        if (flags & Qt::AlignRight)
+            x = room.right() - advance;
+        else if (flags & Qt::AlignHCenter)
+            x = room.left() + (room.width() - advance) / 2;
+        const qreal baseline = layout.top() + fm.ascent() + i * fm.lineSpacing();
+        ink |= fm.tightBoundingRect(lines[i]).translated(x, baseline);
+    }
+    if (ink.isEmpty()) return {{}, true, true};
+    const auto into = [](qreal low, qreal high, qreal min, qreal max) {
+        return low < min ? min - low : high > max ? max - high : 0.0;
+    };
+    const QPointF shift(into(ink.left(), ink.right(), room.left(), room.right()),
+                        into(ink.top(), ink.bottom(), room.top(), room.bottom()));
+    ink.translate(shift);
+    constexpr qreal slack = 0.01;
+    return {shift, ink.left() >= room.left() - slack && ink.right() <= room.right() + slack,
+            ink.top() >= room.top() - slack && ink.bottom() <= room.bottom() + slack};
+}
+
+} // namespace
+
+TextFit fitText(const QFont &font, const QString &text, const QRect &room, int flags)
+{
+    const QRectF r(room);
+    QFont f = font;
+    Placed fit = place(f, text, r, flags);
+    const auto done = [&] { return TextFit{f, fit.shift}; };
+    if (fit.width && fit.height) return done();
+    int pixels = f.pixelSize() > 0 ? f.pixelSize() : QFontInfo(f).pixelSize();
+    // Too tall: only a smaller size helps.
+    while (!fit.height && pixels > SmallestPixels) {
+        f.setPixelSize(--pixels);
+        fit = place(f, text, r, flags);
+    }
+    if (fit.width) return done();
+    // Too wide: narrower, from the width it would need, a percent at a time.
+    const int own = f.stretch() > 0 ? f.stretch() : 100;
+    const int narrowest = own * NarrowestStretch / 100;
+    const qreal needed = QFontMetricsF(f).boundingRect(r, flags, text).width() + 2;
+    int stretch =
+        std::clamp(int(own * r.width() / std::max<qreal>(needed, 1)) + 1, narrowest, own - 1);
+    for (; stretch >= narrowest; --stretch) {
+        f.setStretch(stretch);
+        fit = place(f, text, r, flags);
+        if (fit.width && fit.height) return done();
+    }
+    // Past the narrowest: smaller.
+    f.setStretch(narrowest);
+    while (pixels > SmallestPixels) {
+        f.setPixelSize(--pixels);
+        fit = place(f, text, r, flags);
+        if (fit.width && fit.height) return done();
+    }
+    return done();
+}
+
+void sunkenEdge(QFrame *box)
+{
+    box->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+    QPalette p = box->palette();
+    for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        p.setColor(g, QPalette::Dark, QColor(128, 128, 128));     // outer top and left
+        p.setColor(g, QPalette::Shadow, QColor(64, 64, 64));      // inner top and left
+        p.setColor(g, QPalette::Light, QColor(255, 255, 255));    // outer bottom and right
+        p.setColor(g, QPalette::Midlight, QColor(192, 192, 192)); // inner bottom and right
+    }
+    box->setPalette(p);
+}
+
 Label::Label(QWidget *parent) : QLabel(parent)
 {
     setTag(this, QString());
     setTransparent(true);
+    setIndent(0);
+}
+
+QRect Label::textRect() const
+{
+    const int spare = frameWidth() > 0 ? 1 : 0;
+    return contentsRect().adjusted(spare, 0, -spare, 0);
+}
+
+int Label::textFlags() const
+{
+    return int(QStyle::visualAlignment(layoutDirection(), alignment()));
+}
+
+void Label::paintEvent(QPaintEvent *e)
+{
+    const QString shown = shownText();
+    const bool plain = textFormat() == Qt::PlainText ||
+                       (textFormat() == Qt::AutoText && !Qt::mightBeRichText(shown));
+    // Rich text, pictures and wrapped paragraphs are Qt's to lay out.
+    if (!plain || wordWrap() || shown.isEmpty() || !pixmap().isNull()) {
+        drawn_ = {text(), font(), QRectF(contentsRect())};
+        QLabel::paintEvent(e);
+        return;
+    }
+    QPainter painter(this);
+    drawFrame(&painter);
+    // Fitted once for each text, font and box, not at every paint.
+    if (shown != fitted_.text || font() != fitted_.given || textRect() != fitted_.room ||
+        textFlags() != fitted_.flags) {
+        const TextFit fit = fitText(font(), shown, textRect(), textFlags());
+        fitted_ = {shown, font(), textRect(), textFlags(), fit};
+    }
+    drawn_ = {shown, fitted_.fit.font, QRectF(textRect()).translated(fitted_.fit.shift)};
+    painter.setClipRect(contentsRect());
+    painter.setFont(drawn_.font);
+    painter.setPen(QPen(palette().brush(foregroundRole()), 1));
+    // The room only places the text; the contents rectangle is what clips it.
+    painter.drawText(drawn_.room, textFlags() | Qt::TextDontClip, shown);
 }
 
 void Label::setBackColor(const QColor &c) { setBackground(this, c); }
@@ -149,7 +285,8 @@ Line::Line(QWidget *parent, int x1, int y1, int x2, int y2, const QColor &color,
 void Line::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    p.setPen(QPen(color_, width_));
+    // Flat ends: the line runs from its first point to its second and no further.
+    p.setPen(QPen(color_, width_, Qt::SolidLine, Qt::FlatCap));
     p.drawLine(a_, b_);
 }
 

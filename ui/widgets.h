@@ -25,7 +25,26 @@ int tagNumber(const QObject *w); // the numeric value of the Tag, 0 if it holds 
 // Name of element i of a control array: "Label2(12)".
 QString indexed(const QString &name, int i);
 
+// How a text is drawn whole inside room: laid out there with the alignment flags, moved by shift,
+// at font: the given font where its ink fits, else the same face drawn narrower (down to 70 % of
+// its width) and, past that, smaller, just enough to fit. The shift keeps inside the room the
+// glyphs that reach above the font's ascent or past their advance.
+struct TextFit
+{
+    QFont font;
+    QPointF shift;
+};
+TextFit fitText(const QFont &font, const QString &text, const QRect &room, int flags);
+
+// Gives a label or picture box the classic two-pixel sunken edge: dark grey and near-black at
+// the top and left, white and light grey at the bottom and right, so that it reads as closed on
+// a white fill as on a grey one.
+void sunkenEdge(QFrame *box);
+
 // Label: caption, colours, border, alignment, font, transparent or opaque; emits clicked().
+// Its text is placed as a classic label places it: against the inner edge of the border with a
+// pixel to spare at the sides and no automatic indent, and drawn so that it is
+// never cut (fitText); the label's font() stays the one it was given.
 class Label : public QLabel
 {
     Q_OBJECT
@@ -35,16 +54,39 @@ public:
     QColor backColor() const;
     void setForeColor(const QColor &c);
     void setTransparent(bool on);
+    // Where the text goes: the contents rectangle, less a pixel at each side inside a border.
+    QRect textRect() const;
+    // How the text was last drawn: at this font, laid out in this rectangle with alignment().
+    struct Drawn
+    {
+        QString text;
+        QFont font;
+        QRectF room;
+    };
+    const Drawn &drawn() const { return drawn_; }
 
 signals:
     void clicked();
 
 protected:
+    // The text as shown: the caption, which a label may break into lines of its own.
+    virtual QString shownText() const { return text(); }
+    void paintEvent(QPaintEvent *e) override;
     void mousePressEvent(QMouseEvent *e) override;
     void mouseReleaseEvent(QMouseEvent *e) override;
 
 private:
+    int textFlags() const;
     bool pressed_ = false;
+    Drawn drawn_;
+    struct Fitted
+    {
+        QString text;
+        QFont given;
+        QRect room;
+        int flags = 0;
+        TextFit fit;
+    } fitted_;
 };
 
 // Picture box: a container with a background colour and a picture drawn unscaled at its top left.

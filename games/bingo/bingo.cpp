@@ -53,17 +53,10 @@ double valueOf(const QString &text)
     return NumVal(text.toStdString());
 }
 
-// The window's font for labels and buttons: System 13.5 pt bold. System is a raster font with
-// one size, a 16-pixel line of narrow bold letters, so a condensed bold sans of that height
-// stands in for it; a wider face would not fit "500" in its ODDS box or "30" in a card cell.
+// The window's font for labels and buttons: System 13.5 pt bold.
 QFont windowFont()
 {
-    QFont f = ui::font(13.5, ui::Bold, ui::Family::System);
-    f.setFamilies({QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans"),
-                   QStringLiteral("IPAPGothic")});
-    f.setStretch(QFont::SemiCondensed);
-    f.setPixelSize(14);
-    return f;
+    return ui::font(13.5, ui::Bold, ui::Family::System);
 }
 
 const QString Letters[4] = {"A", "B", "C", "D"};
@@ -157,10 +150,14 @@ Bingo::Bingo(Context &context, QWidget *opener) : GameWindow(context, form, open
         creditBox("Label14", {6720, 3120, 855, 255}, "Label13", {7080, 3480, 855, 375});
     for (const char *name : {"Label11", "Label12", "Label13", "Label14"})
         findChild<QLabel *>(name)->setFont(windowFont());
-    Command1 = button("Command1", {6840, 3960, 1095, 495}, "START").enabled(false);
+    Command1 = button("Command1", {6840, 3960, 1095, 495}, "START").font(9).enabled(false);
     ui::onClick(Command1, [this] { Command1_Click(); });
-    Command3 = button("Command3", {6840, 4560, 1095, 375}, "PLAY OUT");
-    label("Label16", {5040, 4680, 1215, 255}).text("Good Luck").fore(ui::rgb(0, 0, 255)).center();
+    Command3 = button("Command3", {6840, 4560, 1095, 375}, "PLAY OUT").font(9);
+    label("Label16", {5040, 4680, 1215, 255})
+        .text("Good Luck")
+        .fore(ui::rgb(0, 0, 255))
+        .font(9)
+        .center();
 
     // The banners, in front of the cards and the bet table; front to back 10, 9, 8, 7.
     Picture7 = pictureBox("Picture7", {2880, 1920, 2970, 825})

@@ -3,8 +3,6 @@
 #include "games/common/cards.h"
 #include "ui/pictures.h"
 
-#include <QPainter>
-
 #include <algorithm>
 
 namespace {
@@ -29,14 +27,12 @@ public:
     using ui::Label::Label;
 
 protected:
-    void paintEvent(QPaintEvent *) override
+    QString shownText() const override
     {
         QString caption = text();
-        if (fontMetrics().horizontalAdvance(caption) > contentsRect().width())
+        if (fontMetrics().horizontalAdvance(caption) > textRect().width())
             caption.replace(QStringLiteral("×"), QStringLiteral("×\n"));
-        QPainter p(this);
-        p.setPen(palette().color(QPalette::WindowText));
-        p.drawText(contentsRect(), int(alignment()), caption);
+        return caption;
     }
 };
 

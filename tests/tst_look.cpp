@@ -1,0 +1,339 @@
+// What the player sees, over every window: every label's text whole inside its box, framed boxes
+// that draw their digits whole and read closed on white, and Bingo's fonts and bet-table caption.
+#include "testing.h"
+
+#include "shell/gamemain.h"
+#include "shell/gametable.h"
+#include "ui/form.h"
+
+#include <QFontMetricsF>
+#include <QGroupBox>
+#include <QImage>
+#include <QPainter>
+#include <QPushButton>
+
+#include <climits>
+#include <tuple>
+#include <vector>
+
+namespace {
+
+constexpr int Largest = INT_MAX; // the largest balance the store keeps
+
+// Where a label's text went wrong, or "" when every glyph lies inside its contents rectangle:
+// measured with the metrics of the font the label drew at, laid out as QPainter lays it out.
+QString cut(const ui::Label *l)
+{
+    const ui::Label::Drawn &d = l->drawn();
+    const QFontMetricsF fm(d.font);
+    const QRectF inside(l->contentsRect());
+    QRectF ink;
+    if (l->wordWrap()) {
+        // Lines of the paragraph: the last one's letters stand on its baseline.
+        ink = fm.boundingRect(inside, int(l->alignment()) | Qt::TextWordWrap, d.text);
+        ink.setBottom(ink.bottom() - fm.descent());
+    } else {
+        const QRectF room = d.room;
+        const QRectF layout = fm.boundingRect(room, int(l->alignment()), d.text);
+        const QStringList lines = d.text.split('\n');
+        for (int i = 0; i < lines.size(); ++i) {
+            const qreal advance = fm.horizontalAdvance(lines[i]);
+            const Qt::Alignment a = l->alignment();
+            const qreal x = a & Qt::AlignRight     ? room.right() - advance
+                            : a & Qt::AlignHCenter ? room.left() + (room.width() - advance) / 2
+                                                   : room.left();
+            const qreal baseline = layout.top() + fm.ascent() + i * fm.lineSpacing();
+            ink |= fm.tightBoundingRect(lines[i]).translated(x, baseline);
+        }
+    }
+    constexpr qreal slack = 0.01;
+    if (ink.left() >= inside.left() - slack && ink.right() <= inside.right() + slack &&
+        ink.top() >= inside.top() - slack && ink.bottom() <= inside.bottom() + slack)
+        return {};
+    QString where;
+    QDebug(&where) << l->objectName() << d.text << "ink" << ink << "inside" << inside
+                   << d.font.family() << d.font.pixelSize() << "px" << d.font.stretch() << "%";
+    return where;
+}
+
+// Paints each visible label of the window as the screen would (also those scrolled out of sight)
+// and lists those whose text is cut.
+QStringList cutLabels(QWidget *window, const QString &state)
+{
+    QStringList faults;
+    for (ui::Label *l : window->findChildren<ui::Label *>())
+        if (l->window() == window && l->isVisibleTo(window) && !l->text().isEmpty()) {
+            l->grab();
+            if (const QString c = cut(l); !c.isEmpty())
+                faults << window->objectName() + " " + state + ": " + c;
+        }
+    return faults;
+}
+
+bool leaves(const QAbstractButton *b)
+{
+    return b->text() == "PLAY OUT" || b->text() == "Close";
+}
+
+// Clicks every enabled, visible button of the window but its leave button; only the start
+// buttons when starting.
+void clickButtons(QWidget *window, bool starting, int times = 1)
+{
+    for (int n = 0; n < times; ++n)
+        for (QPushButton *b : window->findChildren<QPushButton *>())
+            if (b->isVisibleTo(window) && b->isEnabled() && !leaves(b) &&
+                (b->text() == "START") == starting)
+                QTest::mouseClick(b, Qt::LeftButton, {}, b->rect().center());
+}
+
+// The framed label nearest to the heading with this caption: the CREDIT or WIN box.
+ui::Label *boxUnder(QWidget *window, const QString &heading)
+{
+    const auto labels = window->findChildren<ui::Label *>();
+    const ui::Label *head = nullptr;
+    for (const ui::Label *l : labels)
+        if (l->text() == heading && l->frameWidth() == 0) head = l;
+    if (!head) return nullptr;
+    ui::Label *nearest = nullptr;
+    int best = INT_MAX;
+    for (ui::Label *l : labels) {
+        if (l->frameWidth() == 0 || l->parentWidget() != head->parentWidget()) continue;
+        const int d = (l->geometry().center() - head->geometry().center()).manhattanLength();
+        if (d < best) best = d, nearest = l;
+    }
+    return nearest;
+}
+
+// Columns of the image, left to right, that hold dark ink between rows top and bottom.
+std::vector<int> inkColumns(const QImage &image, const QRect &area)
+{
+    std::vector<int> columns;
+    for (int x = area.left(); x <= area.right(); ++x)
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            if (qGray(image.pixel(x, y)) < 96) {
+                columns.push_back(x);
+                break;
+            }
+    return columns;
+}
+
+// Runs of ink columns no more than gap apart, as (first, last) column.
+std::vector<std::pair<int, int>> runs(const std::vector<int> &columns, int gap)
+{
+    std::vector<std::pair<int, int>> out;
+    for (int x : columns)
+        if (!out.empty() && x - out.back().second <= gap)
+            out.back().second = x;
+        else
+            out.push_back({x, x});
+    return out;
+}
+
+} // namespace
+
+class TestLook : public QObject
+{
+    Q_OBJECT
+private slots:
+    // Every window, as it opens, staked, playing and after its result, with the largest balance
+    // in its CREDIT box and the largest win in its WIN box: no label's text is cut.
+    void everyLabelWhole()
+    {
+        Bench bench;
+        bench.game.Credit = Largest;
+        QStringList faults;
+        GameMain menu(bench.context);
+        menu.show();
+        menu.openHelp();
+        menu.openAbout();
+        for (const char *name : {"GameMain", "Help", "about"}) {
+            QWidget *w = name == QString("GameMain") ? &menu : menu.findChild<QWidget *>(name);
+            QVERIFY(w);
+            faults << cutLabels(w, "open");
+        }
+        for (const GameEntry &g : gameTable()) {
+            GameWindow *w = g.make(bench.context, &bench.menu);
+            w->show();
+            faults << cutLabels(w, "start");
+            clickButtons(w, false, 3);
+            faults << cutLabels(w, "staked");
+            clickButtons(w, true);
+            bench.advance(1500);
+            faults << cutLabels(w, "playing");
+            bench.advance(300000);
+            clickButtons(w, false);
+            bench.advance(300000);
+            faults << cutLabels(w, "result");
+            if (ui::Label *win = boxUnder(w, "WIN")) win->setText(QString::number(Largest));
+            if (ui::Label *credit = boxUnder(w, "CREDIT"))
+                credit->setText(QString::number(Largest));
+            faults << cutLabels(w, "largest");
+            delete w;
+        }
+        for (const QString &f : faults)
+            qWarning("%s", qPrintable(f));
+        QVERIFY2(faults.isEmpty(), qPrintable(QStringLiteral("%1 labels cut").arg(faults.size())));
+    }
+
+    // A framed odds or bet box of the dog race, as drawn: no ink on the inner edge of the border,
+    // and the text's ink as wide as the same text drawn freely at the same font: nothing of it
+    // lost to the edge.
+    void framedDigitsWhole_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("99") << "99";
+        QTest::newRow("88") << "88";
+        QTest::newRow("100") << "100";
+        QTest::newRow("11") << "11";
+    }
+    void framedDigitsWhole()
+    {
+        QFETCH(QString, text);
+        QWidget form;
+        ui::setBackground(&form, Qt::white);
+        ui::Label *box = ui::Builder(&form)
+                             .label("Label5(0)", {0, 0, 375, 375})
+                             .text(text)
+                             .font(14.25, ui::Bold)
+                             .alignRight()
+                             .border()
+                             .opaque();
+        const QImage image = box->grab().toImage();
+        const QRect inside = box->contentsRect();
+        for (const QRect edge : {QRect(inside.left(), inside.top(), 1, inside.height()),
+                                 QRect(inside.right(), inside.top(), 1, inside.height()),
+                                 QRect(inside.left(), inside.top(), inside.width(), 1),
+                                 QRect(inside.left(), inside.bottom(), inside.width(), 1)})
+            QVERIFY2(inkColumns(image, edge).empty(), "ink on the inner edge");
+
+        QImage free(200, 80, QImage::Format_RGB32);
+        free.fill(Qt::white);
+        QPainter p(&free);
+        p.setFont(box->drawn().font);
+        p.setPen(Qt::black);
+        p.drawText(QPoint(50, 50), text);
+        p.end();
+        const auto drawn = inkColumns(image, inside), alone = inkColumns(free, free.rect());
+        QVERIFY(!drawn.empty());
+        QVERIFY2(qAbs((drawn.back() - drawn.front()) - (alone.back() - alone.front())) <= 1,
+                 qPrintable(QStringLiteral("ink %1 to %2 in the box, %3 wide alone")
+                                .arg(drawn.front())
+                                .arg(drawn.back())
+                                .arg(alone.back() - alone.front())));
+    }
+
+    // A bordered label and a bordered picture box on a white window with a white fill: each of
+    // the four sides of the edge shows pixels that differ from the fill.
+    void borderedBoxClosedOnWhite()
+    {
+        QWidget form;
+        ui::setBackground(&form, Qt::white);
+        const ui::Builder b(&form);
+        QWidget *boxes[] = {
+            b.label("Label3", {0, 0, 1455, 255}).text("x").border().back(Qt::white).get(),
+            b.pictureBox("Picture1(0)", {0, 600, 735, 1095}).back(Qt::white).border().get()};
+        for (QWidget *box : boxes) {
+            const QImage image = box->grab().toImage();
+            const QRect r = box->rect();
+            const QColor fill = Qt::white;
+            const auto side = [&](QPoint a, QPoint step) {
+                // The side is closed where, at its middle, one of its two rings is not white.
+                return image.pixelColor(a) != fill || image.pixelColor(a + step) != fill;
+            };
+            const int mx = r.center().x(), my = r.center().y();
+            QVERIFY2(side({mx, r.top()}, {0, 1}), qPrintable(box->objectName() + " top"));
+            QVERIFY2(side({mx, r.bottom()}, {0, -1}), qPrintable(box->objectName() + " bottom"));
+            QVERIFY2(side({r.left(), my}, {1, 0}), qPrintable(box->objectName() + " left"));
+            QVERIFY2(side({r.right(), my}, {-1, 0}), qPrintable(box->objectName() + " right"));
+        }
+    }
+
+    // Bingo: START, PLAY OUT and "Good Luck" in the default font, everything else in System;
+    // the words of the bet table's caption, read from the rendered window, each over its column.
+    void bingoFontsAndCaption()
+    {
+        Bench bench;
+        GameWindow *w = findGame("Bingo")->make(bench.context, &bench.menu);
+        w->show();
+        const QFont gothic = ui::font(9);
+        for (const char *name : {"Command1", "Command3", "Label16"}) {
+            const QFont f = widget(w, name)->font();
+            QVERIFY2(f.family() == gothic.family() && f.pixelSize() == gothic.pixelSize() &&
+                         !f.bold(),
+                     name);
+        }
+        const QFont system = widget(w, "Command2(0)")->font();
+        QVERIFY(system.bold());
+        QVERIFY(system.family() != gothic.family());
+
+        auto *table = widget<QGroupBox>(w, "Frame1");
+        QCOMPARE(table->title(), "    BET      LINE   ODDS");
+        const QImage image = w->grab().toImage();
+        // The caption's row: above the first row of boxes, inside the frame's width.
+        const QPoint origin = table->mapTo(w, QPoint(0, 0));
+        const int firstBoxTop = widget(w, "Label6(0)")->mapTo(w, QPoint(0, 0)).y();
+        const QRect row(origin.x(), origin.y(), table->width(), firstBoxTop - origin.y() - 6);
+        const auto words = runs(inkColumns(image, row), 4);
+        QCOMPARE(int(words.size()), 3);
+        const char *columns[] = {"Label6(0)", "Label8(0)", "Label9(0)"};
+        for (int i = 0; i < 3; ++i) {
+            QWidget *box = widget(w, columns[i]);
+            const int left = box->mapTo(w, QPoint(0, 0)).x(), right = left + box->width() - 1;
+            const int centre = (words[i].first + words[i].second) / 2;
+            QVERIFY2(left <= centre && centre <= right,
+                     qPrintable(QStringLiteral("word %1 centred at %2, its boxes span %3 to %4")
+                                    .arg(i)
+                                    .arg(centre)
+                                    .arg(left)
+                                    .arg(right)));
+        }
+        delete w;
+    }
+
+    // Mark's thick lines end where they are drawn to (flat ends, 980 to 1120 twips); a card back
+    // fills its box to the right and bottom edges, no table green beside it; About's title
+    // lettering leaves its picture's right edge clear.
+    void edgesOfPictures()
+    {
+        Bench bench;
+        {
+            GameWindow *w = findGame("Card")->make(bench.context, &bench.menu);
+            w->show();
+            for (const auto &[name, x1, x2] :
+                 {std::tuple{"Line1", 980, 1120}, {"Line2", 1820, 1960}}) {
+                QWidget *line = widget(w, name);
+                const QImage image = line->grab().toImage();
+                const auto ink = runs(inkColumns(image, image.rect()), 1);
+                QCOMPARE(int(ink.size()), 1);
+                QCOMPARE(line->x() + ink.front().first, ui::px(x1));
+                QCOMPARE(line->x() + ink.front().second, ui::px(x2) - 1);
+            }
+            delete w;
+        }
+        {
+            GameWindow *w = findGame("Kabu")->make(bench.context, &bench.menu);
+            w->show();
+            QWidget *back = widget(w, "Picture14(0)");
+            const QImage image = back->grab().toImage();
+            const QColor table = ui::rgb(0, 128, 0);
+            const QRect r = back->rect();
+            for (int y = 4; y < r.height() - 4; ++y)
+                QVERIFY2(image.pixelColor(r.right(), y) != table, "green at the right edge");
+            for (int x = 4; x < r.width() - 4; ++x)
+                QVERIFY2(image.pixelColor(x, r.bottom()) != table, "green at the bottom edge");
+            delete w;
+        }
+        {
+            GameMain menu(bench.context);
+            menu.openAbout();
+            const QPixmap title = widget<ui::Picture>(&menu, "Image2")->picture();
+            const QImage image = title.toImage();
+            const int right = image.width() - 1;
+            for (int y = 0; y < image.height(); ++y)
+                QVERIFY2(qAlpha(image.pixel(right, y)) == 0, "lettering on the right edge");
+        }
+    }
+};
+
+ARCADE_TEST_MAIN(TestLook)
+#include "tst_look.moc"
