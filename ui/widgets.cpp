@@ -2,10 +2,8 @@
 
 #include <QFontInfo>
 #include <QFontMetricsF>
-#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QScreen>
 #include <QStyle>
 #include <QVariant>
 
@@ -296,38 +294,6 @@ void setBackground(QWidget *w, const QColor &c)
     p.setColor(QPalette::Window, c);
     w->setPalette(p);
     w->setAutoFillBackground(true);
-}
-
-void centre(QWidget *w)
-{
-    if (w->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)) return;
-    const QScreen *screen = w->screen() ? w->screen() : QGuiApplication::primaryScreen();
-    if (!screen) return;
-    const QSize outer = w->frameGeometry().size();
-    const QRect area = screen->geometry();
-    w->move(area.x() + (area.width() - outer.width()) / 2, area.y() + (area.height() - outer.height()) / 2);
-}
-
-namespace {
-class CentreOnShow : public QObject
-{
-public:
-    using QObject::QObject;
-    bool eventFilter(QObject *o, QEvent *e) override
-    {
-        if (e->type() == QEvent::Show) {
-            centre(static_cast<QWidget *>(o));
-            deleteLater();
-        }
-        return false;
-    }
-};
-} // namespace
-
-void centreWhenShown(QWidget *w)
-{
-    centre(w);
-    w->installEventFilter(new CentreOnShow(w));
 }
 
 void onClick(QObject *w, std::function<void()> fn)

@@ -157,12 +157,6 @@ private:
 // Gives a window or container a solid background colour, which its labels inherit.
 void setBackground(QWidget *w, const QColor &c);
 
-// Centres a top-level window on its screen when it is in the normal state (neither minimised nor
-// maximised); a window larger than the screen gets a negative position.
-void centre(QWidget *w);
-// Centres the window now and once more when it is first shown, when its frame is known.
-void centreWhenShown(QWidget *w);
-
 // Connects a click on a label, picture or button to fn.
 void onClick(QObject *w, std::function<void()> fn);
 
