@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QScreen>
 
 GameWindow::GameWindow(Context &context, const Form &form, QWidget *opener)
     : QWidget(nullptr), ui::Builder(this), context_(context), timeline_(context.clock),
@@ -21,9 +22,8 @@ GameWindow::GameWindow(Context &context, const Form &form, QWidget *opener)
     } else {
         // A fixed size, a title bar with its menu and close button, and neither minimise nor
         // maximise.
-        setFixedSize(client);
-        setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                       Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+        ui::noMaximise(this, ui::Minimise::No);
+        ui::fixSize(this, client);
     }
     ui::centreWithFrame(this);
 }
@@ -50,6 +50,13 @@ QLabel *GameWindow::winBox(const QString &heading, ui::Rect headingRect, const Q
 {
     label(heading, headingRect).text(QStringLiteral("WIN")).fore(ui::rgb(0, 0, 255)).font(points - 0.75, ui::Bold);
     return label(box, boxRect).text(QStringLiteral("0")).border().alignRight().font(points, ui::Bold);
+}
+
+double GameWindow::displayRate() const
+{
+    // A screen that does not tell (or tells nonsense) is taken as a common 60 Hz one.
+    const double hz = screen() ? screen()->refreshRate() : 0;
+    return hz >= 20 && hz <= 500 ? hz : 60;
 }
 
 bool GameWindow::stake(int amount)

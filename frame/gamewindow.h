@@ -40,6 +40,8 @@ public:
     // steps, then hide, show the opener (unless another window takes the window's place), unload.
     enum class ShowOpener { Yes, No };
     void leave(ShowOpener showOpener = ShowOpener::Yes);
+    // The frames a second of the display the window is on; its animations are drawn at that rate.
+    double displayRate() const;
 
 protected:
     // The frame's roles, named by each game: its CREDIT box, WIN box (none in Premium), and
@@ -71,6 +73,8 @@ protected:
     ui::Pause pause(ui::Ms span) { return ui::Pause(timeline_, span); }
     ui::Pause pause(double seconds) { return pause(ui::Ms(qRound64(seconds * 1000))); }
     ui::Timeline &timeline() { return timeline_; }
+    // Frames of an animation paced to the display the window is on.
+    ui::PacedFrames pacedFrames() { return ui::PacedFrames(timeline_, displayRate()); }
 
     Context &context() { return context_; }
     Game_C &game() { return context_.game; }
@@ -98,4 +102,3 @@ private:
     QLabel *winBox_ = nullptr;
     bool left_ = false;
 };
-

@@ -23,9 +23,13 @@ about::about(QWidget *menu) : QWidget(menu, Qt::Window)
         hide();
         deleteLater();
     });
-    // The outer height is fixed; the client area is what the title bar and borders leave of it.
+    // The outer height is fixed; the client area is what the title bar and borders leave of it,
+    // but never so little that O K is cut.
+    ui::noMaximise(this, ui::Minimise::Yes);
     ui::centreWithFrame(this, [this](QMargins frame) {
-        setFixedSize(ui::px(3735), ui::px(OuterHeight) - std::max(0, frame.top() + frame.bottom()));
+        ui::fixSize(this,
+                    {ui::px(3735), std::max(ui::px(MinClientHeight),
+                                            ui::px(OuterHeight) - frame.top() - frame.bottom())});
     });
 }
 

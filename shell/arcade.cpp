@@ -2,6 +2,7 @@
 
 #include "shell/gamemain.h"
 #include "ui/keys.h"
+#include "ui/placement.h"
 
 #include <QLockFile>
 #include <QMessageBox>
@@ -23,6 +24,7 @@ bool Arcade::start(const QString &programDir)
         QMessageBox box(QMessageBox::Warning, QString::fromUtf8(Title),
                         QString::fromUtf8(SecondCopyMessage), QMessageBox::Ok);
         box.setObjectName("SecondCopy");
+        ui::noMaximise(&box, ui::Minimise::No);
         box.exec();
         return false;
     }

@@ -16,7 +16,8 @@ GameMain::GameMain(Context &context) : ui::Builder(this), context_(context)
     setObjectName("GameMain");
     setWindowTitle(QStringLiteral("Zelkのゲーム屋さん"));
     setWindowIcon(ui::icon("icons/GameMain"));
-    setFixedSize(ui::pxSize(4020, 3015));
+    ui::noMaximise(this, ui::Minimise::Yes);
+    ui::fixSize(this, ui::pxSize(4020, 3015));
     ui::setBackground(this, ui::rgb(192, 192, 192));
 
     shape("Shape1", {0, 0, 2655, 3015}, ui::Shape::Rectangle).fill(ui::rgb(128, 255, 128));

@@ -13,7 +13,8 @@ Help::Help(GameMain *menu) : QWidget(menu, Qt::Window), menu_(menu)
     setObjectName("Help");
     setWindowTitle("Help");
     setWindowIcon(ui::icon("icons/Help"));
-    setFixedSize(ui::pxSize(8670, 4200));
+    ui::noMaximise(this, ui::Minimise::Yes);
+    ui::fixSize(this, ui::pxSize(8670, 4200));
     ui::Builder form(this);
 
     QScrollBar *scroll = form.vscroll("VScroll1", {8400, 0, 255, 4215});

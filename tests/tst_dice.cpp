@@ -254,15 +254,16 @@ private slots:
         delete w;
     }
 
-    // Frame f of the roll starts when the frames before it have passed: each frame draws both
-    // dice, so the draws taken tell which frame is on screen.
+    // Frame f of the roll starts when the frames before it have passed. The slow frames (from
+    // 400 ms on) are each drawn when they start; the fast ones at most once a display frame. The
+    // draws taken tell how far the roll has gone, the dice shown which frame is on screen.
     void rollFramesKeepTheirLengths_data()
     {
         QTest::addColumn<int>("at");
-        QTest::addColumn<int>("frames");
-        const int table[][2] = {{0, 1},     {9, 1},     {10, 2},    {399, 40},  {400, 41},
-                                {499, 41},  {500, 42},  {999, 46},  {1000, 47}, {1299, 47},
-                                {1300, 48}, {2199, 50}, {2200, 51}, {2500, 51}};
+        QTest::addColumn<int>("shownFrame");
+        const int table[][2] = {{0, 0},     {400, 40},  {499, 40},  {500, 41},
+                                {999, 45},  {1000, 46}, {1299, 46}, {1300, 47},
+                                {2199, 49}, {2200, 50}, {2500, 50}};
         for (const auto &r : table)
             QTest::addRow("%d ms", r[0]) << r[0] << r[1];
     }
@@ -270,7 +271,25 @@ private slots:
     void rollFramesKeepTheirLengths()
     {
         QFETCH(int, at);
-        QFETCH(int, frames);
+        QFETCH(int, shownFrame);
+        Bench b;
+        b.game.Credit = 1;
+        auto *w = b.open<Dice>();
+        click(w, "Command1(4)");
+        scriptThrow(b, 3, 5);
+        click(w, "Command3");
+        b.advance(at);
+        const int first = shownFrame == dice::RollFrames - 1 ? 3 : shownFrame % 6 + 1;
+        const int second = shownFrame == dice::RollFrames - 1 ? 5 : (shownFrame + 2) % 6 + 1;
+        QVERIFY(shows(w, "Image3", first));
+        QVERIFY(shows(w, "Image4", second));
+        delete w;
+    }
+
+    // The 40 frames of 10 ms are drawn at most once a display frame (60 Hz): the first at once,
+    // then one each 16 to 20 ms; every frame still throws the dice.
+    void fastFramesAreDrawnOnceADisplayFrame()
+    {
         Bench b;
         b.game.Credit = 1;
         auto *w = b.open<Dice>();
@@ -278,8 +297,16 @@ private slots:
         scriptThrow(b, 3, 5);
         const std::size_t script = b.random.left();
         click(w, "Command3");
-        b.advance(at);
-        QCOMPARE(int(script - b.random.left()), 2 * frames);
+        int draws = 0;
+        for (int at = 0; at < 400; at += 10) {
+            const int frame = at / 10;
+            draws += shows(w, "Image3", frame % 6 + 1) && shows(w, "Image4", (frame + 2) % 6 + 1);
+            b.advance(10);
+        }
+        QVERIFY2(draws >= 400 * 60 / 1000 - 1 && draws <= 400 * 60 / 1000 + 1,
+                 qPrintable(QString::number(draws)));
+        b.advance(2200 - 400);
+        QCOMPARE(int(script - b.random.left()), 2 * dice::RollFrames);
         delete w;
     }
 

@@ -5,6 +5,7 @@
 #include "ui/play.h"
 #include "ui/timeline.h"
 
+#include <cmath>
 #include <vector>
 
 namespace {
@@ -28,6 +29,23 @@ ui::Play steps(ui::Timeline &tl, ui::VirtualScheduler &clock, Log &log, int *ali
         log.events.push_back({int(tl.now().count()), QString("step %1").arg(i)});
     }
     log.events.push_back({int(tl.now().count()), "end"});
+}
+
+// An animation of frames with the given lengths, paced to a display of `hz`: logs the time each
+// drawn frame is drawn at and the time the animation ends.
+ui::Play paced(ui::Timeline &tl, double hz, std::vector<int> lengths, std::vector<int> &drawnAt,
+               std::vector<int> &drawnFrame, int &endedAt)
+{
+    ui::PacedFrames frames(tl, hz);
+    for (std::size_t i = 0; i < lengths.size(); ++i) {
+        if (co_await frames.frame(i + 1 == lengths.size())) {
+            drawnAt.push_back(int(tl.now().count()));
+            drawnFrame.push_back(int(i));
+        }
+        frames.elapse(ui::Ms(lengths[i]));
+    }
+    co_await frames.end();
+    endedAt = int(tl.now().count());
 }
 
 } // namespace
@@ -121,6 +139,57 @@ private slots:
         tl.finishNow(500);
         QCOMPARE(ticks, 500);
         QVERIFY(!tl.busy());
+    }
+
+    // Paced frames: a frame is drawn at its own time, at most once a display frame (the first
+    // frame due in it) and always the last; the animation lasts exactly as long as its frames.
+    void pacedFramesDrawOnceADisplayFrame_data()
+    {
+        QTest::addColumn<double>("hz");
+        QTest::addColumn<std::vector<int>>("lengths");
+        QTest::addColumn<int>("draws");
+        QTest::addColumn<int>("length");
+        const std::vector<int> reels(897, 4);
+        std::vector<int> dice(40, 10);
+        dice.insert(dice.end(), 6, 100);
+        dice.insert(dice.end(), 5, 300);
+        QTest::newRow("4 ms at 60 Hz") << 60.0 << reels << 216 << 3588;
+        QTest::newRow("4 ms at 144 Hz") << 144.0 << reels << 517 << 3588;
+        QTest::newRow("4 ms at 250 Hz: every frame") << 250.0 << reels << 897 << 3588;
+        QTest::newRow("dice at 60 Hz") << 60.0 << dice << 24 + 11 << 2500;
+        QTest::newRow("one frame") << 60.0 << std::vector<int>{7} << 1 << 7;
+        QTest::newRow("no rate given: 60 Hz") << 0.0 << reels << 216 << 3588;
+    }
+    void pacedFramesDrawOnceADisplayFrame()
+    {
+        QFETCH(double, hz);
+        QFETCH(std::vector<int>, lengths);
+        QFETCH(int, draws);
+        QFETCH(int, length);
+        ui::VirtualScheduler clock;
+        ui::Timeline tl(clock);
+        std::vector<int> drawnAt, drawnFrame;
+        int endedAt = -1;
+        ui::Play p = paced(tl, hz, lengths, drawnAt, drawnFrame, endedAt);
+        p.start();
+        clock.runUntilIdle();
+        QCOMPARE(endedAt, length);
+        QCOMPARE(int(drawnAt.size()), draws);
+        QCOMPARE(drawnFrame.back(), int(lengths.size()) - 1);
+        const double rate = hz > 0 ? hz : 60;
+        int due = 0, next = 0;
+        for (std::size_t i = 0; i < lengths.size(); ++i) {
+            if (next < int(drawnFrame.size()) && drawnFrame[size_t(next)] == int(i)) {
+                QCOMPARE(drawnAt[size_t(next)], due); // at the frame's own time
+                // Never twice in one display frame, except for the last frame.
+                if (next > 0 && i + 1 < lengths.size())
+                    QVERIFY(std::floor(due * rate / 1000) >
+                            std::floor(drawnAt[size_t(next - 1)] * rate / 1000));
+                ++next;
+            }
+            due += lengths[i];
+        }
+        QCOMPARE(next, draws);
     }
 
     void scriptedChancePicksTheScriptedValue()

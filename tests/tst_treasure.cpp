@@ -187,7 +187,7 @@ private slots:
         QCOMPARE(text(w, "Label1"), "0");
         QVERIFY(!visible(w, "Picture2"));
         QVERIFY(allClosed(w));
-        QCOMPARE(b.fileText(), savedBalance(10)); // a win taken is saved with the next loss
+        QCOMPARE(b.fileText(), savedBalance(13)); // a win taken is saved at once
         delete w;
     }
 
@@ -344,7 +344,7 @@ private slots:
             << "bet bet start c11 200" << 8 << savedBalance(8) << false;
         QTest::newRow("losing banner")
             << "bet bet start c0 500 yes c11 900" << 8 << savedBalance(8) << false;
-        QTest::newRow("after no") << "bet bet start c0 500 no" << 12 << untouched << false;
+        QTest::newRow("after no") << "bet bet start c0 500 no" << 12 << savedBalance(12) << false;
     }
     void closingDuringAPause()
     {

@@ -14,10 +14,7 @@ namespace {
 // manager may give a sizable window a thicker border or a handle.
 QMargins seenFrames[2];
 
-bool sizable(const QWidget *w)
-{
-    return w->minimumSize() != w->maximumSize();
-}
+bool sizable(const QWidget *w);
 
 // The frame to expect around the window: the last one seen around its kind, else the other's.
 QMargins expectedFrame(const QWidget *w)
@@ -26,13 +23,63 @@ QMargins expectedFrame(const QWidget *w)
     return same.isNull() ? seenFrames[!sizable(w)] : same;
 }
 
-// The window's frame as Qt knows it: none until the window manager has framed the window.
+// The window's frame as Qt knows it: none until the window manager has framed the window, and
+// none when what it reports cannot be a frame.
 QMargins frameOf(const QWidget *w)
 {
     const QRect outer = w->frameGeometry();
     const QRect inner = w->geometry();
-    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
-            outer.bottom() - inner.bottom()};
+    const QMargins frame{inner.left() - outer.left(), inner.top() - outer.top(),
+                         outer.right() - inner.right(), outer.bottom() - inner.bottom()};
+    return plausibleFrame(frame) ? frame : QMargins();
+}
+
+bool nativeWayland()
+{
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+// Keeps a fixed window out of the maximised and full-screen states, whatever asks for them, and
+// at its fixed size where the platform does not hold it there.
+class StayNormal : public QObject
+{
+public:
+    explicit StayNormal(QWidget *w) : QObject(w) {}
+    QSize size;
+    bool eventFilter(QObject *o, QEvent *e) override
+    {
+        auto *w = static_cast<QWidget *>(o);
+        const Qt::WindowStates unwanted = Qt::WindowMaximized | Qt::WindowFullScreen;
+        if (e->type() == QEvent::WindowStateChange && (w->windowState() & unwanted)) {
+            // After the state has been taken up: asked at once, the request would cross it.
+            QMetaObject::invokeMethod(
+                w, [w, unwanted] { w->setWindowState(w->windowState() & ~unwanted); },
+                Qt::QueuedConnection);
+        } else if (e->type() == QEvent::Resize && size.isValid() && w->size() != size &&
+                   !(w->windowState() & unwanted)) {
+            QMetaObject::invokeMethod(
+                w,
+                [w, this] {
+                    if (w->size() != size) w->resize(size);
+                },
+                Qt::QueuedConnection);
+        }
+        return false;
+    }
+};
+
+bool sizable(const QWidget *w)
+{
+    const auto *s = w->findChild<StayNormal *>(QString(), Qt::FindDirectChildrenOnly);
+    return w->minimumSize() != w->maximumSize() && !(s && s->size.isValid());
+}
+
+StayNormal *stayNormal(QWidget *w)
+{
+    if (auto *s = w->findChild<StayNormal *>(QString(), Qt::FindDirectChildrenOnly)) return s;
+    auto *s = new StayNormal(w);
+    w->installEventFilter(s);
+    return s;
 }
 
 void place(QWidget *w, const QMargins &frame, const std::function<void(QMargins)> &fit)
@@ -90,6 +137,44 @@ private:
 };
 
 } // namespace
+
+void preferX11ToWayland()
+{
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || qEnvironmentVariableIsEmpty("DISPLAY"))
+        return;
+    // X11 first, Wayland should the X server not answer.
+    qputenv("QT_QPA_PLATFORM", "xcb;wayland");
+}
+
+bool plausibleFrame(const QMargins &frame)
+{
+    // Borders of a few pixels and a title bar of up to twice a thick one; a shadow is wider.
+    constexpr int MaxBorder = 16, MaxTitleBar = 80;
+    return frame.left() >= 0 && frame.right() >= 0 && frame.top() >= 0 && frame.bottom() >= 0 &&
+           frame.left() <= MaxBorder && frame.right() <= MaxBorder && frame.bottom() <= MaxBorder &&
+           frame.top() <= MaxTitleBar;
+}
+
+void noMaximise(QWidget *w, Minimise minimise)
+{
+    Qt::WindowFlags flags = w->windowType() | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (minimise == Minimise::Yes) flags |= Qt::WindowMinimizeButtonHint;
+    w->setWindowFlags(flags);
+    stayNormal(w);
+}
+
+void fixSize(QWidget *w, QSize client)
+{
+    if (!nativeWayland()) {
+        w->setFixedSize(client);
+        return;
+    }
+    w->setMinimumSize(client);
+    w->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    w->resize(client);
+    stayNormal(w)->size = client;
+}
 
 void centreWithFrame(QWidget *w, std::function<void(QMargins)> fit)
 {

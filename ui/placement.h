@@ -1,12 +1,19 @@
 #pragma once
 
 #include <QMargins>
+#include <QSize>
 
 #include <functional>
 
 class QWidget;
 
 namespace ui {
+
+// Chooses, before the application object exists, to run as an X11 client where a Wayland session
+// also offers X11 (XWayland) and the user has not chosen a platform (QT_QPA_PLATFORM): on
+// Wayland only the compositor places windows, so the arcade could neither centre its windows nor
+// bring the menu back where it was. Natively on Wayland otherwise.
+void preferX11ToWayland();
 
 // Centres a top-level window on its screen with its frame: the title bar and borders count in its
 // outer size. A window manager adds the frame only after the window is mapped, so until then the
@@ -16,5 +23,21 @@ namespace ui {
 // window from its frame before each placement (About keeps a fixed outer height). A minimised,
 // maximised or full-screen window is left where it is.
 void centreWithFrame(QWidget *w, std::function<void(QMargins)> fit = {});
+
+// Whether a frame can be a window manager's title bar and borders. A compositor may report its
+// drop shadow as frame (XWayland under weston: 97 px); such a frame never sizes or places a window.
+bool plausibleFrame(const QMargins &frame);
+
+enum class Minimise { Yes, No };
+// For a window of a fixed size: a title bar with its menu and close button, a minimise button
+// only if asked, and no maximise button; a request to maximise the window or to fill the screen
+// with it, from whatever it comes, leaves it as it was.
+void noMaximise(QWidget *w, Minimise minimise);
+// Gives such a window its fixed client size. Natively on Wayland the window is not fixed for the
+// compositor: Qt's own title bar there (Qt 6.4) offers maximise to every window, and a compositor
+// ends a client whose fixed-size surface cannot fill the maximised state it was given; the
+// window takes that state for a moment and comes back to its size, and a drag on its border
+// cannot change the size either.
+void fixSize(QWidget *w, QSize client);
 
 } // namespace ui

@@ -177,14 +177,19 @@ ui::Play Dice::throwDice()
     enableStakes(false);
     random().reseed();
 
+    // Every frame throws the dice; the fast frames are drawn at most once a display frame.
     int first = 0, second = 0;
+    ui::PacedFrames frames = pacedFrames();
     for (int frame = 0; frame < dice::RollFrames; ++frame) {
         first = std::clamp(random().pick(dice::Faces), 0, dice::Faces - 1);
-        showDie(Image3, first);
         second = std::clamp(random().pick(dice::Faces), 0, dice::Faces - 1);
-        showDie(Image4, second);
-        co_await pause(ui::Ms(dice::frameMs(frame)));
+        if (co_await frames.frame(frame == dice::RollFrames - 1)) {
+            showDie(Image3, first);
+            showDie(Image4, second);
+        }
+        frames.elapse(ui::Ms(dice::frameMs(frame)));
     }
+    co_await frames.end();
 
     const std::int64_t w = dice::payout(bets_, dice::outcome(first, second));
     (w == 0 ? Picture9 : Picture10)->show();

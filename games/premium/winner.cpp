@@ -142,9 +142,11 @@ ui::Play Winner::purchase()
     }
     co_await pause(ChosenPause);
 
-    // Reveal the piece; one already owned stays as it is.
+    // Reveal the piece; one already owned stays as it is. The piece bought is written at once,
+    // as its price was: nothing can lose it.
     Label1[Pick]->hide();
     Image2[Pick]->show();
+    writePieces();
     if (countOwned() == premium::PieceCount) {
         // The bonus picture goes onto the board and the pieces vanish from it one by one.
         showBonus();
@@ -183,6 +185,11 @@ void Winner::finishing()
 }
 
 void Winner::leaving()
+{
+    writePieces();
+}
+
+void Winner::writePieces()
 {
     QList<QPair<QByteArray, QByteArray>> keys;
     for (int k = 0; k < premium::PieceCount; ++k) {

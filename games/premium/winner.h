@@ -39,6 +39,8 @@ private:
 
     void finishing() override;
     void leaving() override;
+    // Writes which pieces are owned (TYPE-A to TYPE-P).
+    void writePieces();
 
     ui::Picture *Picture1 = nullptr;
     ui::Picture *Image1 = nullptr;

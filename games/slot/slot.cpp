@@ -92,13 +92,16 @@ ui::Play Slot::spin()
 
     // The strips leave their resting places at once: the first frame is already one step on.
     // Each pause counts from when the previous one was due (the timeline sees to that), so time
-    // spent drawing a frame does not stretch the spin.
+    // spent drawing a frame does not stretch the spin. The reels move every frame but are drawn
+    // at most once a display frame: the screen could not show more.
     slot::Reels reels({r1, r2, r3});
+    ui::PacedFrames frames = pacedFrames();
     for (int i = 0; i < slot::Frames; ++i) {
         reels.frame(i);
-        placeReels(reels.ReelOffset());
-        co_await pause(FrameInterval);
+        if (co_await frames.frame(i == slot::Frames - 1)) placeReels(reels.ReelOffset());
+        frames.elapse(FrameInterval);
     }
+    co_await frames.end();
 
     unsetCursor();
     pay(slot::payout(bet_, drawn.PayFactor), Save::No);

@@ -164,7 +164,7 @@ void Takara::Command4_Click()
     enter(State::Hunting);
 }
 
-// No: takes the win. It reaches the settings file with the next save.
+// No: takes the win, saved at once so that nothing can lose it.
 void Takara::Command5_Click()
 {
     closeChests();
@@ -174,6 +174,7 @@ void Takara::Command5_Click()
     addCredit(win_);
     win_ = 0;
     showWin(0);
+    saveCredit();
 }
 
 // A click on the window's background, or on a chest while the chests are disabled.
