@@ -225,7 +225,8 @@ private slots:
 
     // Texts that only fit when fitted: too tall for the box at their font (made smaller), and
     // glyphs whose ink reaches past their advance at the box's edge (moved inside). Each, drawn
-    // in a label, has all its ink inside the label.
+    // in a label on white, has all its ink inside the label, and its drawn ink is as wide as the
+    // same text drawn freely at the font the label drew it at: nothing of it lost to the edge.
     void fittedTextWhole_data()
     {
         QTest::addColumn<QString>("text");
@@ -233,8 +234,8 @@ private slots:
         QTest::addColumn<QRect>("twips");
         QTest::addColumn<bool>("right"); // aligned right, else left
         QTest::newRow("too tall") << "88" << 24.0 << QRect(0, 0, 1200, 255) << false;
-        QTest::newRow("j at the left edge") << "j" << 12.0 << QRect(0, 0, 600, 375) << false;
-        QTest::newRow("T at the right edge") << "T" << 12.0 << QRect(0, 0, 600, 375) << true;
+        QTest::newRow("j at the left edge") << "j" << 24.0 << QRect(0, 0, 900, 600) << false;
+        QTest::newRow("T at the right edge") << "T" << 24.0 << QRect(0, 0, 900, 600) << true;
     }
     void fittedTextWhole()
     {
@@ -243,14 +244,32 @@ private slots:
         QFETCH(QRect, twips);
         QFETCH(bool, right);
         QWidget form;
+        ui::setBackground(&form, Qt::white);
         ui::Label *label = ui::Builder(&form)
                                .label("Label1", {twips.x(), twips.y(), twips.width(), twips.height()})
                                .text(text)
-                               .font(points);
+                               .font(points)
+                               .opaque()
+                               .back(Qt::white);
         if (right) ui::LabelRef(label).alignRight();
-        label->grab();
+        const QImage image = label->grab().toImage();
         const QString c = cut(label);
         QVERIFY2(c.isEmpty(), qPrintable(c));
+
+        QImage free(300, 120, QImage::Format_RGB32);
+        free.fill(Qt::white);
+        QPainter p(&free);
+        p.setFont(label->drawn().font);
+        p.setPen(Qt::black);
+        p.drawText(QPoint(100, 80), text);
+        p.end();
+        const auto drawn = inkColumns(image, image.rect()), alone = inkColumns(free, free.rect());
+        QVERIFY(!drawn.empty());
+        QVERIFY2(drawn.back() - drawn.front() == alone.back() - alone.front(),
+                 qPrintable(QStringLiteral("ink %1 to %2 in the label, %3 wide alone")
+                                .arg(drawn.front())
+                                .arg(drawn.back())
+                                .arg(alone.back() - alone.front())));
     }
 
     // A text too wide for its box is drawn narrower, down to 70 % of its face's width, and only
