@@ -245,12 +245,13 @@ private slots:
         QFETCH(bool, right);
         QWidget form;
         ui::setBackground(&form, Qt::white);
-        ui::Label *label = ui::Builder(&form)
-                               .label("Label1", {twips.x(), twips.y(), twips.width(), twips.height()})
-                               .text(text)
-                               .font(points)
-                               .opaque()
-                               .back(Qt::white);
+        ui::Label *label =
+            ui::Builder(&form)
+                .label("Label1", {twips.x(), twips.y(), twips.width(), twips.height()})
+                .text(text)
+                .font(points)
+                .opaque()
+                .back(Qt::white);
         if (right) ui::LabelRef(label).alignRight();
         const QImage image = label->grab().toImage();
         const QString c = cut(label);
@@ -291,11 +292,12 @@ private slots:
             QFont larger = drawn;
             larger.setPixelSize(drawn.pixelSize() + 1);
             larger.setStretch(70);
-            QVERIFY2(ui::fitText(larger, text, room, flags).font != larger,
-                     qPrintable(QStringLiteral("%1 px in a box %2 px wide, where %3 px at 70 % fits")
-                                    .arg(drawn.pixelSize())
-                                    .arg(width)
-                                    .arg(larger.pixelSize())));
+            QVERIFY2(
+                ui::fitText(larger, text, room, flags).font != larger,
+                qPrintable(QStringLiteral("%1 px in a box %2 px wide, where %3 px at 70 % fits")
+                               .arg(drawn.pixelSize())
+                               .arg(width)
+                               .arg(larger.pixelSize())));
         }
         QVERIFY(smaller > 0);
     }

@@ -47,7 +47,7 @@ enum class Setup {
     ReadOnlyDirectoryWritableFile,
     ReadOnlyDirectoryNoFile,
     ReadOnlyDirectoryKeptFile, // ... and a per-user file kept from an earlier start
-    ReadOnlyFile, // a file that cannot be written, in a directory that can
+    ReadOnlyFile,              // a file that cannot be written, in a directory that can
     WriteOnlyFile,
     Directory,      // a directory in the file's place
     Link,           // a symbolic link to a file elsewhere
@@ -160,7 +160,8 @@ struct Sandbox
         for (const QString &top : {program, elsewhere, data}) {
             const QByteArray t = QFile::encodeName(top);
             if (lchown(t.constData(), nobody->pw_uid, nobody->pw_gid) != 0) qFatal("chown");
-            QDirIterator it(top, QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot,
+            QDirIterator it(top,
+                            QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot,
                             QDirIterator::Subdirectories);
             while (it.hasNext())
                 if (lchown(QFile::encodeName(it.next()).constData(), nobody->pw_uid,
