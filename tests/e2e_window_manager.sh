@@ -5,11 +5,13 @@
 # Tab in the order of the buttons' numbers, opens Help; the eight fixed game windows can be neither
 # resized nor maximised and ask for no minimise, while Mark can be all three; every game is left
 # by a click on the window manager's close button, the slot machine in the middle of a spin, whose
-# payout must be saved.
+# payout must be saved. Then the frame test's placement case (its program is the second argument)
+# runs under openbox, whose frames differ between fixed and sizable windows.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/x11.sh"
 program=$1
+frame_test=${2:-}
 work=$(mktemp -d)
 ini=$work/ZelkGame.ini
 title="Zelkのゲーム屋さん"
@@ -61,8 +63,9 @@ motif_functions() {
   xprop -id "$1" _MOTIF_WM_HINTS | sed -n 's/^.* = //p' | cut -d, -f2 | tr -d ' '
 }
 lacks() { ! grep -qx "_NET_WM_ACTION_$1" <<<"$actions"; }
-# Minimise is 8, maximise 16.
+# Minimise is 8, maximise 16, close 32.
 no_min_max() { [ -n "$functions" ] && [ $((functions & 24)) = 0 ]; }
+asks_close() { [ -n "$functions" ] && [ $((functions & 32)) != 0 ]; }
 
 # Each game from its menu button; caption, menu button (twips), sizable or not.
 games=(
@@ -95,6 +98,8 @@ for entry in "${games[@]}"; do
     # openbox keeps its minimise button on every window whatever the window asks; the window
     # asks for neither minimise nor maximise in its Motif hints.
     check "$caption asks for no minimise or maximise (functions '$functions')" no_min_max
+    # ... and for its close button, which a window manager that honours the hints would drop.
+    check "$caption asks for a close button (functions '$functions')" asks_close
   fi
   sleep 0.3
   if [ "$caption" = "Slot Machine" ]; then
@@ -117,5 +122,10 @@ check "the slot machine paid one of 0, 5, 10, 50, 200 for a stake of 1, not $((s
   one_of $((saved - 99)) 0 5 10 50 200
 
 press_exit "$menu" || die "終了 did not end the program"
+
+if [ -n "$frame_test" ]; then
+  check "windows are placed with the frame of their kind under openbox" \
+    env QT_QPA_PLATFORM=xcb "$frame_test" placedWithTheFrameOfItsKind
+fi
 summary
 [ "$failed" = 0 ] || exit 1

@@ -160,6 +160,9 @@ private slots:
         QVERIFY(shows(w, "Image3", 1));
         QVERIFY(shows(w, "Image4", 1));
         QCOMPARE(widget<ui::Label>(w, "Label1(0)")->backColor(), QColor(Qt::white));
+        // "×36" is wider than its label: the sign is drawn on a line above the number.
+        widget(w, "Label7")->grab();
+        QCOMPARE(widget<ui::Label>(w, "Label7")->drawn().text, "×\n36");
         for (int k = 0; k < dice::Faces; ++k) // the face pictures lie below the client area
             QVERIFY(widget(w, ui::indexed("Image1", k))->y() >= w->height());
         delete w;

@@ -2,9 +2,14 @@
 // menu, and a play finished at once when its window is closed.
 #include "testing.h"
 
+#include "ui/placement.h"
+
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -184,6 +189,54 @@ private slots:
         const QRect outer = w->frameGeometry();
         QCOMPARE(outer.topLeft(), QPoint((screen.width() - outer.width()) / 2, (screen.height() - outer.height()) / 2));
         delete w;
+    }
+
+    // Until the window manager has framed a window, the window is placed with the frame last seen
+    // around a window of its kind, fixed or sizable (a window manager may give a sizable one a
+    // handle), and before any of its kind with the other kind's. The window-manager run runs this
+    // case under openbox too, whose frames differ by kind.
+    void placedWithTheFrameOfItsKind()
+    {
+        const auto frame = [](const QWidget &w) {
+            const QRect outer = w.frameGeometry(), inner = w.geometry();
+            return QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
+                            outer.right() - inner.right(), outer.bottom() - inner.bottom());
+        };
+        // Where the window's frame goes when it is centred with this frame.
+        const auto centre = [](const QWidget &w, QMargins frame) {
+            const QRect area = w.screen()->geometry();
+            const QSize outer = w.size().grownBy(frame);
+            return QPoint(area.x() + (area.width() - outer.width()) / 2,
+                          area.y() + (area.height() - outer.height()) / 2);
+        };
+        // Opens a window of 400 x 300 pixels, fixed or sizable; true once it is framed. The
+        // frame's corner went to placed before the window was shown.
+        QPoint placed;
+        const auto open = [&](QWidget &w, bool sizable) {
+            if (sizable)
+                w.resize(400, 300);
+            else
+                w.setFixedSize(400, 300);
+            ui::centreWithFrame(&w);
+            placed = w.pos();
+            w.show();
+            return QTest::qWaitFor([&] { return !frame(w).isNull(); }, 10000);
+        };
+        QMargins fixedFrame;
+        {
+            QWidget first; // a fixed window's frame is seen
+            QVERIFY(open(first, false));
+            fixedFrame = frame(first);
+        }
+        QWidget sizable;
+        QVERIFY(open(sizable, true));
+        QCOMPARE(placed, centre(sizable, fixedFrame));
+        std::vector<std::unique_ptr<QWidget>> windows;
+        for (const bool kind : {false, true, false}) {
+            QWidget &w = *windows.emplace_back(std::make_unique<QWidget>());
+            QVERIFY(open(w, kind));
+            QCOMPARE(placed, centre(w, frame(w)));
+        }
     }
 };
 

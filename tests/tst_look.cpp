@@ -6,6 +6,7 @@
 #include "shell/gametable.h"
 #include "ui/form.h"
 
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QGroupBox>
 #include <QImage>
@@ -220,6 +221,85 @@ private slots:
                                 .arg(drawn.front())
                                 .arg(drawn.back())
                                 .arg(alone.back() - alone.front())));
+    }
+
+    // Texts that only fit when fitted: too tall for the box at their font (made smaller), and
+    // glyphs whose ink reaches past their advance at the box's edge (moved inside). Each, drawn
+    // in a label on white, has all its ink inside the label, and its drawn ink is as wide as the
+    // same text drawn freely at the font the label drew it at: nothing of it lost to the edge.
+    void fittedTextWhole_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("points");
+        QTest::addColumn<QRect>("twips");
+        QTest::addColumn<bool>("right"); // aligned right, else left
+        QTest::newRow("too tall") << "88" << 24.0 << QRect(0, 0, 1200, 255) << false;
+        QTest::newRow("j at the left edge") << "j" << 24.0 << QRect(0, 0, 900, 600) << false;
+        QTest::newRow("T at the right edge") << "T" << 24.0 << QRect(0, 0, 900, 600) << true;
+    }
+    void fittedTextWhole()
+    {
+        QFETCH(QString, text);
+        QFETCH(double, points);
+        QFETCH(QRect, twips);
+        QFETCH(bool, right);
+        QWidget form;
+        ui::setBackground(&form, Qt::white);
+        ui::Label *label =
+            ui::Builder(&form)
+                .label("Label1", {twips.x(), twips.y(), twips.width(), twips.height()})
+                .text(text)
+                .font(points)
+                .opaque()
+                .back(Qt::white);
+        if (right) ui::LabelRef(label).alignRight();
+        const QImage image = label->grab().toImage();
+        const QString c = cut(label);
+        QVERIFY2(c.isEmpty(), qPrintable(c));
+
+        QImage free(300, 120, QImage::Format_RGB32);
+        free.fill(Qt::white);
+        QPainter p(&free);
+        p.setFont(label->drawn().font);
+        p.setPen(Qt::black);
+        p.drawText(QPoint(100, 80), text);
+        p.end();
+        const auto drawn = inkColumns(image, image.rect()), alone = inkColumns(free, free.rect());
+        QVERIFY(!drawn.empty());
+        QVERIFY2(drawn.back() - drawn.front() == alone.back() - alone.front(),
+                 qPrintable(QStringLiteral("ink %1 to %2 in the label, %3 wide alone")
+                                .arg(drawn.front())
+                                .arg(drawn.back())
+                                .arg(alone.back() - alone.front())));
+    }
+
+    // A text too wide for its box is drawn narrower, down to 70 % of its face's width, and only
+    // past that smaller: in a box of any width, a text drawn smaller would not fit one pixel
+    // larger at 70 %.
+    void narrowerBeforeSmaller()
+    {
+        const QFont given = ui::font(12);
+        const QString text = "1234567890";
+        const int flags = Qt::AlignLeft | Qt::AlignTop;
+        const int own = QFontInfo(given).pixelSize();
+        const int natural = qCeil(QFontMetricsF(given).horizontalAdvance(text));
+        int smaller = 0;
+        for (int width = natural + 2; width > natural / 2; --width) {
+            const QRect room(0, 0, width, 40);
+            const QFont drawn = ui::fitText(given, text, room, flags).font;
+            if (drawn.pixelSize() <= 0 || drawn.pixelSize() >= own) continue;
+            ++smaller;
+            QFont larger = drawn;
+            larger.setPixelSize(drawn.pixelSize() + 1);
+            larger.setStretch(70);
+            QVERIFY2(
+                ui::fitText(larger, text, room, flags).font != larger,
+                qPrintable(QStringLiteral("%1 px in a box %2 px wide, where %3 px at 70 % fits")
+                               .arg(drawn.pixelSize())
+                               .arg(width)
+                               .arg(larger.pixelSize())));
+        }
+        QVERIFY(smaller > 0);
     }
 
     // A bordered label and a bordered picture box on a white window with a white fill: each of

@@ -22,6 +22,7 @@
 #include "store/game_c.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
@@ -45,7 +46,8 @@ enum class Setup {
     ReadOnlyDirectory, // ... in a directory that cannot be written
     ReadOnlyDirectoryWritableFile,
     ReadOnlyDirectoryNoFile,
-    ReadOnlyFile, // a file that cannot be written, in a directory that can
+    ReadOnlyDirectoryKeptFile, // ... and a per-user file kept from an earlier start
+    ReadOnlyFile,              // a file that cannot be written, in a directory that can
     WriteOnlyFile,
     Directory,      // a directory in the file's place
     Link,           // a symbolic link to a file elsewhere
@@ -158,9 +160,11 @@ struct Sandbox
         for (const QString &top : {program, elsewhere, data}) {
             const QByteArray t = QFile::encodeName(top);
             if (lchown(t.constData(), nobody->pw_uid, nobody->pw_gid) != 0) qFatal("chown");
-            for (const QFileInfo &e : QDir(top).entryInfoList(QDir::AllEntries | QDir::System |
-                                                              QDir::Hidden | QDir::NoDotAndDotDot))
-                if (lchown(QFile::encodeName(e.filePath()).constData(), nobody->pw_uid,
+            QDirIterator it(top,
+                            QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot,
+                            QDirIterator::Subdirectories);
+            while (it.hasNext())
+                if (lchown(QFile::encodeName(it.next()).constData(), nobody->pw_uid,
                            nobody->pw_gid) != 0)
                     qFatal("chown");
         }
@@ -228,6 +232,11 @@ private slots:
             << withKeysAfter;
         QTest::newRow("read-only directory, no file")
             << Setup::ReadOnlyDirectoryNoFile << QByteArray() << 100 << false << true << fresh;
+        // The per-user file was copied at the first start and has been played on since: the
+        // file beside the program is not copied over it again.
+        QTest::newRow("read-only directory, per-user file kept")
+            << Setup::ReadOnlyDirectoryKeptFile << withKeys << 400 << false << true
+            << savedBalance(NewCredit) + "TYPE-1= 3\n";
         QTest::newRow("read-only file")
             << Setup::ReadOnlyFile << withKeys << 250 << true << false << unchanged;
         QTest::newRow("file that cannot be read")
@@ -321,6 +330,11 @@ private slots:
             break;
         case Setup::ReadOnlyDirectoryNoFile:
             break;
+        case Setup::ReadOnlyDirectoryKeptFile:
+            writeAll(path, file);
+            QVERIFY(QDir().mkpath(box.data + "/ZelkGameTest"));
+            writeAll(box.data + "/ZelkGameTest/" + Name, savedBalance(400) + "TYPE-1= 3\n");
+            break;
         case Setup::Directory:
             QVERIFY(QDir().mkpath(path));
             writeAll(QDir(path).filePath("kept.txt"), file);
@@ -349,6 +363,9 @@ private slots:
         box.handOver();
         switch (setup) {
         case Setup::ReadOnlyDirectory:
+            mode(path, 0444);
+            [[fallthrough]];
+        case Setup::ReadOnlyDirectoryKeptFile:
             mode(path, 0444);
             [[fallthrough]];
         case Setup::ReadOnlyDirectoryWritableFile:
@@ -389,7 +406,8 @@ private slots:
         const bool permissions =
             setup == Setup::ReadOnlyDirectory || setup == Setup::ReadOnlyFile ||
             setup == Setup::ReadOnlyDirectoryWritableFile ||
-            setup == Setup::ReadOnlyDirectoryNoFile || setup == Setup::WriteOnlyFile;
+            setup == Setup::ReadOnlyDirectoryNoFile || setup == Setup::ReadOnlyDirectoryKeptFile ||
+            setup == Setup::WriteOnlyFile;
         if (permissions && r["ordinary"] != "1")
             QSKIP("the steps ran as root, whom no permission bit stops, and could not leave it");
 
@@ -407,7 +425,8 @@ private slots:
         if (!saves || !beside) {
             // The file beside the program was left alone by the arcade; saving there directly
             // fails unless the file itself can be written.
-            QCOMPARE(r["besideLoaded"].toInt(), credit);
+            QCOMPARE(r["besideLoaded"].toInt(),
+                     setup == Setup::ReadOnlyDirectoryKeptFile ? 250 : credit);
             if (setup == Setup::ReadOnlyDirectoryWritableFile) {
                 QCOMPARE(r["besideSaved"], "1"); // written in place
                 QCOMPARE(readAll(path), after);

@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPointer>
 #include <QProcess>
@@ -61,6 +62,30 @@ const QMap<QString, QString> leaveButtons{
     {"Dice", "Command4"},  {"Takara", "Command3"}, {"Kabu", "Command5"},
     {"Dango", "Command1"}, {"Card", "Command2"},   {"Winner", "Command1"},
 };
+
+// Counts the times a widget is shown.
+struct ShowCount : QObject
+{
+    explicit ShowCount(QWidget *w) { w->installEventFilter(this); }
+    bool eventFilter(QObject *, QEvent *e) override
+    {
+        shows += e->type() == QEvent::Show;
+        return false;
+    }
+    int shows = 0;
+};
+
+// A keystroke on the focused widget: the press, as many presses again as a held key repeats,
+// and the release.
+void strike(QWidget *w, int key, Qt::KeyboardModifiers modifiers, int repeats)
+{
+    for (int i = 0; i <= repeats; ++i) {
+        QKeyEvent press(QEvent::KeyPress, key, modifiers, QString(), i > 0);
+        QApplication::sendEvent(w, &press);
+    }
+    QKeyEvent release(QEvent::KeyRelease, key, modifiers);
+    QApplication::sendEvent(w, &release);
+}
 
 } // namespace
 
@@ -229,8 +254,10 @@ private slots:
         click(slot, "Command1"); // START
         s.clock.advance(ui::Ms(1000));
 
+        ShowCount menuShown(s.menu());
         click(help, topic);
         flushDeletes();
+        QCOMPARE(menuShown.shows, 0); // the menu never flashes up between the two games
         const bool same = form == "Slot";
         QCOMPARE(slot.isNull(), !same);
         QCOMPARE(s.arcade.game().Credit, same ? 7 : 37);
@@ -249,34 +276,46 @@ private slots:
         flushDeletes();
     }
 
-    // Return and keypad Enter press the focused push button, in the menu and in a game; a
-    // button without the focus is never pressed by them.
+    // Return and keypad Enter press the focused push button, in the menu and in a game, once a
+    // keystroke however long the key is held; a button without the focus is never pressed by
+    // them, nor is one by Return with Ctrl or Alt.
     void enterPressesTheFocusedButton_data()
     {
         QTest::addColumn<int>("key");
-        QTest::newRow("Return") << int(Qt::Key_Return);
-        QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
+        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+        QTest::addColumn<int>("repeats"); // presses again while the key is held
+        QTest::addColumn<bool>("presses");
+        QTest::newRow("Return") << int(Qt::Key_Return) << Qt::KeyboardModifiers() << 0 << true;
+        QTest::newRow("keypad Enter")
+            << int(Qt::Key_Enter) << Qt::KeyboardModifiers(Qt::KeypadModifier) << 0 << true;
+        QTest::newRow("Return held") << int(Qt::Key_Return) << Qt::KeyboardModifiers() << 3 << true;
+        QTest::newRow("Ctrl+Return")
+            << int(Qt::Key_Return) << Qt::KeyboardModifiers(Qt::ControlModifier) << 0 << false;
+        QTest::newRow("Alt+Return")
+            << int(Qt::Key_Return) << Qt::KeyboardModifiers(Qt::AltModifier) << 0 << false;
     }
     void enterPressesTheFocusedButton()
     {
         QFETCH(int, key);
-        const Qt::KeyboardModifiers keypad =
-            key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
+        QFETCH(Qt::KeyboardModifiers, modifiers);
+        QFETCH(int, repeats);
+        QFETCH(bool, presses);
         Started s;
         auto *helpButton = widget<QPushButton>(s.menu(), "Command10");
         helpButton->setFocus();
-        QTest::keyClick(helpButton, Qt::Key(key), keypad);
+        strike(helpButton, key, modifiers, repeats);
         QWidget *help = s.menu()->findChild<QWidget *>("Help");
-        QVERIFY(help && help->isVisible());
+        QCOMPARE(help && help->isVisible(), presses);
         QVERIFY(!s.menu()->findChild<QWidget *>("about"));
 
         click(s.menu(), "Command5"); // スロット
         GameWindow *slot = s.menu()->currentGame();
         auto *bet = widget<QPushButton>(slot, "Command2");
         bet->setFocus();
-        QTest::keyClick(bet, Qt::Key(key), keypad);
-        QCOMPARE(text(slot, "Label2"), "1"); // one stake, and nothing else pressed
-        QCOMPARE(s.arcade.game().Credit, 99);
+        strike(bet, key, modifiers, repeats);
+        // One stake at most, and nothing else pressed.
+        QCOMPARE(text(slot, "Label2"), presses ? "1" : "0");
+        QCOMPARE(s.arcade.game().Credit, presses ? 99 : 100);
         QVERIFY(slot->isVisible());
         slot->close();
         flushDeletes();

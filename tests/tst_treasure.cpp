@@ -222,6 +222,23 @@ private slots:
         delete w;
     }
 
+    void aNewHuntCountsItsFindsFromNone()
+    {
+        Bench b;
+        b.game.Credit = 10;
+        deal(b, inOrder());
+        deal(b, inOrder());
+        auto *w = b.open<Takara>();
+        play(b, w, "bet start c0 500 yes c1 500 no");
+        QCOMPARE(b.game.Credit, 13);
+        play(b, w, "bet start c5 500");
+        QCOMPARE(text(w, "Label3"), "2"); // the first find of this hunt doubles the stake once
+        QCOMPARE(text(w, "Label6"), "4");
+        play(b, w, "no");
+        QCOMPARE(b.game.Credit, 14);
+        delete w;
+    }
+
     void foundChestsDoNotRespondAfterYes()
     {
         Bench b;
