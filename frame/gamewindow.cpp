@@ -41,36 +41,53 @@ void GameWindow::setFrameWidgets(QLabel *creditBox, QLabel *winBox, QAbstractBut
 QLabel *GameWindow::creditBox(const QString &heading, ui::Rect headingRect, const QString &box,
                               ui::Rect boxRect, double points)
 {
-    label(heading, headingRect).text(QStringLiteral("CREDIT")).fore(ui::rgb(255, 0, 0)).font(points - 0.75, ui::Bold);
-    return label(box, boxRect).text(QStringLiteral("0")).border().alignRight().font(points, ui::Bold);
+    label(heading, headingRect)
+        .text(QStringLiteral("CREDIT"))
+        .fore(ui::rgb(255, 0, 0))
+        .font(points - 0.75, ui::Bold);
+    return label(box, boxRect)
+        .text(QStringLiteral("0"))
+        .border()
+        .alignRight()
+        .font(points, ui::Bold);
 }
 
 QLabel *GameWindow::winBox(const QString &heading, ui::Rect headingRect, const QString &box,
                            ui::Rect boxRect, double points)
 {
-    label(heading, headingRect).text(QStringLiteral("WIN")).fore(ui::rgb(0, 0, 255)).font(points - 0.75, ui::Bold);
-    return label(box, boxRect).text(QStringLiteral("0")).border().alignRight().font(points, ui::Bold);
+    label(heading, headingRect)
+        .text(QStringLiteral("WIN"))
+        .fore(ui::rgb(0, 0, 255))
+        .font(points - 0.75, ui::Bold);
+    return label(box, boxRect)
+        .text(QStringLiteral("0"))
+        .border()
+        .alignRight()
+        .font(points, ui::Bold);
 }
 
 bool GameWindow::stake(int amount)
 {
     if (amount < 0 || game().Credit < amount) return false;
     game().Credit -= amount;
+    game().Record.staked(objectName(), amount);
     showCredit();
     return true;
 }
 
 void GameWindow::pay(std::int64_t payout, Save save)
 {
-    addCredit(payout);
+    settle(payout);
+    showCredit();
     showWin(payout);
     if (save == Save::Yes) saveCredit();
 }
 
-void GameWindow::addCredit(std::int64_t amount)
+void GameWindow::settle(std::int64_t payout)
 {
-    game().add(amount);
-    showCredit();
+    const std::int64_t before = game().Credit;
+    game().add(payout);
+    game().Record.settled(objectName(), game().Credit - before);
 }
 
 void GameWindow::showCredit()

@@ -58,9 +58,11 @@ void Game_C::LoadCredit()
 
 bool Game_C::SaveCredit() const
 {
-    return writeKeys({{"CREDIT", numberText(Credit)},
-                      {"BACK", numberText(std::int64_t(Credit) + 1963)},
-                      {"MIRROR", numberText(std::int64_t(Credit) + 1122)}});
+    const bool saved = writeKeys({{"CREDIT", numberText(Credit)},
+                                  {"BACK", numberText(std::int64_t(Credit) + 1963)},
+                                  {"MIRROR", numberText(std::int64_t(Credit) + 1122)}});
+    Record.save();
+    return saved;
 }
 
 void Game_C::add(std::int64_t amount)
@@ -81,7 +83,8 @@ bool Game_C::writeKeys(const QList<QPair<QByteArray, QByteArray>> &keys) const
     // read whole is left alone rather than replaced by a file that has lost its other keys.
     std::optional<IniFile> ini = IniFile::read(IniPath);
     if (!ini) return false;
-    for (const auto &[key, value] : keys) ini->setValue(Section, key, value);
+    for (const auto &[key, value] : keys)
+        ini->setValue(Section, key, value);
     return ini->save(IniPath);
 }
 
