@@ -27,7 +27,7 @@ public:
         QString caption; // "Slot Machine"
         int width;       // client area in twips
         int height;
-        QString icon; // picture name of the window icon
+        QString icon;    // picture name of the window icon
         bool sizable = false;
     };
 
@@ -100,3 +100,4 @@ private:
     QLabel *winBox_ = nullptr;
     bool left_ = false;
 };
+

@@ -22,8 +22,8 @@ public:
     // Hides the menu and shows the game window of that form. Another game window open is left
     // first, as its leave button would; the same game's window is brought to the front.
     GameWindow *openGame(const QString &form);
-    void openHelp();   // "HELP": beside the menu
-    void openAbout();  // "Ver情報": beside the menu
+    void openHelp();  // "HELP": beside the menu
+    void openAbout(); // "Ver情報": beside the menu
     void exitArcade(); // "終了": saves the balance and ends the program
     // The records ("成績"): a click on the CREDIT box, or recordsKey().
     RecordsWindow *openRecords();

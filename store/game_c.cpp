@@ -83,8 +83,7 @@ bool Game_C::writeKeys(const QList<QPair<QByteArray, QByteArray>> &keys) const
     // read whole is left alone rather than replaced by a file that has lost its other keys.
     std::optional<IniFile> ini = IniFile::read(IniPath);
     if (!ini) return false;
-    for (const auto &[key, value] : keys)
-        ini->setValue(Section, key, value);
+    for (const auto &[key, value] : keys) ini->setValue(Section, key, value);
     return ini->save(IniPath);
 }
 

@@ -2,10 +2,10 @@
 // platform, into PNG files: screenshots [folder] (default docs/). The records window is rendered
 // after a session in which a player clicks about in every game, and again once the balance is
 // gone, offering the fresh start.
-#include "frame/gamewindow.h"
 #include "shell/gamemain.h"
 #include "shell/gametable.h"
 #include "shell/records.h"
+#include "frame/gamewindow.h"
 #include "ui/form.h"
 #include "ui/random.h"
 #include "ui/scheduler.h"
