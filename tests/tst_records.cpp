@@ -282,12 +282,14 @@ private slots:
                 b.clock.advance(ui::Ms(pick(4) == 0 ? pick(20000) : pick(600)));
                 QCoreApplication::sendPostedEvents();
             } else {
-                // Anything a player can press: an enabled button, a label or picture shown.
+                // Anything a player can press: mostly an enabled button, else a label or a
+                // picture shown (chests, cards, dice outcomes, Mark's choices).
                 QList<QWidget *> targets;
+                const bool buttons = pick(4) != 0;
                 for (QWidget *c : w->findChildren<QWidget *>()) {
                     if (!c->isVisible() || !c->isEnabled()) continue;
-                    if (qobject_cast<QAbstractButton *>(c) || qobject_cast<ui::Label *>(c) ||
-                        qobject_cast<ui::Picture *>(c))
+                    if (qobject_cast<QAbstractButton *>(c) ||
+                        (!buttons && (qobject_cast<ui::Label *>(c) || qobject_cast<ui::Picture *>(c))))
                         targets << c;
                 }
                 if (!targets.isEmpty()) {
@@ -385,6 +387,13 @@ private slots:
         click(records, "Close");
         flushDeletes();
         QVERIFY(!menu.findChild<RecordsWindow *>("Records"));
+
+        // The key the tooltip names opens it too.
+        menu.activateWindow();
+        QApplication::setActiveWindow(&menu);
+        QTest::keySequence(&menu, GameMain::recordsKey());
+        records = menu.findChild<RecordsWindow *>("Records");
+        QVERIFY(records && records->isVisible());
     }
 
     // "Reset records" asks first; only a yes clears the records, and never the balance.

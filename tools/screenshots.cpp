@@ -31,11 +31,13 @@ void clickAbout(GameWindow *w, ui::VirtualScheduler &clock, std::mt19937 &player
     };
     QPointer<GameWindow> window(w);
     for (int i = 0; i < presses && window && window->isVisible(); ++i) {
+        // Mostly an enabled button, else a label or picture shown (chests, cards, outcomes).
         QList<QWidget *> targets;
+        const bool buttons = pick(4) != 0;
         for (QWidget *c : window->findChildren<QWidget *>())
             if (c->isVisible() && c->isEnabled() &&
-                (qobject_cast<QAbstractButton *>(c) || qobject_cast<ui::Label *>(c) ||
-                 qobject_cast<ui::Picture *>(c)))
+                (qobject_cast<QAbstractButton *>(c) ||
+                 (!buttons && (qobject_cast<ui::Label *>(c) || qobject_cast<ui::Picture *>(c)))))
                 targets << c;
         if (!targets.isEmpty()) {
             QWidget *t = targets[pick(int(targets.size()))];
@@ -88,11 +90,11 @@ int main(int argc, char *argv[])
 
     // A session of play in every game, then its records.
     game.Record.load(Records::pathBeside(game.IniPath), forms, QDate::currentDate());
-    game.Credit = 300;
+    game.Credit = 1000;
     std::mt19937 player(20240601);
-    for (int round = 0; round < 4; ++round)
+    for (int round = 0; round < 6; ++round)
         for (const QString &form : forms)
-            if (game.Credit >= 50) clickAbout(menu.openGame(form), clock, player, 150);
+            if (game.Credit >= 50) clickAbout(menu.openGame(form), clock, player, 200);
     menu.show();
     save(menu.openRecords(), QStringLiteral("records"));
     delete menu.openRecords();
