@@ -39,8 +39,8 @@ struct Column
     int left, width;
 };
 constexpr Column Columns[] = {
-    {"Game", 90, 1500},  {"Plays", 1560, 840}, {"Staked", 2460, 1140}, {"Paid", 3660, 1140},
-    {"Net", 4860, 1140}, {"Return", 6060, 900}, {"Odds", 7020, 1260},  {"Best", 8340, 1110},
+    {"Game", 90, 1500},  {"Plays", 1560, 840},  {"Staked", 2460, 1140}, {"Paid", 3660, 1140},
+    {"Net", 4860, 1140}, {"Return", 6060, 900}, {"Odds", 7020, 1260},   {"Best", 8340, 1110},
 };
 constexpr int RowTop = 420, RowHeight = 300, HeaderTop = 90;
 

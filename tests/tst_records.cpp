@@ -4,8 +4,13 @@
 // plus the fresh starts' credits is the balance's change.
 #include "testing.h"
 
+#include "games/premium/winner.h"
+#include "games/roulette/roter.h"
+#include "games/roulette/wheel.h"
 #include "games/slot/reels.h"
 #include "games/slot/slot.h"
+#include "games/treasure/hunt.h"
+#include "games/treasure/takara.h"
 #include "shell/gamemain.h"
 #include "shell/gametable.h"
 #include "shell/records.h"
@@ -23,6 +28,8 @@
 #include <unistd.h>
 
 #include <random>
+
+Q_DECLARE_METATYPE(Records::Game)
 
 namespace {
 
@@ -109,6 +116,17 @@ struct AsNobody
     }
     bool dropped = false;
 };
+
+// The first chest in reading order whose dealt code is gold, or empty.
+QString chest(QObject *w, bool gold)
+{
+    for (int i = 0; i < treasure::Chests; ++i) {
+        const QString name = ui::indexed("Image1", i);
+        const int code = ui::tagNumber(widget(w, name));
+        if (gold == (code >= 1 && code <= treasure::GoldChests)) return name;
+    }
+    qFatal("no such chest");
+}
 
 } // namespace
 
@@ -239,6 +257,77 @@ private slots:
         }
     }
 
+    // The sum cannot show whether a play was counted: each way a play ends counts it once, with
+    // what it added, and a play that never settles is not counted while its stakes are.
+    void playsCounted_data()
+    {
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<Records::Game>("expected");
+        QTest::newRow("slot closed in the middle of its spin")
+            << "Slot"
+            << "close mid-play" << Records::Game{"Slot", 1, 2, 400, 400};
+        QTest::newRow("roulette stop on 0") << "Roter"
+                                            << "run" << Records::Game{"Roter", 1, 3, 0, 0};
+        QTest::newRow("treasure win taken") << "Takara"
+                                            << "take" << Records::Game{"Takara", 1, 2, 4, 4};
+        QTest::newRow("treasure hunt lost") << "Takara"
+                                            << "lose" << Records::Game{"Takara", 1, 2, 0, 0};
+        QTest::newRow("treasure left at the question")
+            << "Takara"
+            << "close at the question" << Records::Game{"Takara", 0, 2, 0, 0};
+        QTest::newRow("premium purchase") << "Winner"
+                                          << "run" << Records::Game{"Winner", 1, 50, 0, 0};
+        QTest::newRow("stakes left on the table") << "Slot"
+                                                  << "close" << Records::Game{"Slot", 0, 2, 0, 0};
+    }
+    void playsCounted()
+    {
+        QFETCH(QString, form);
+        QFETCH(QString, how);
+        QFETCH(Records::Game, expected);
+        Bench b;
+        std::mt19937 chance(7);
+        b.game.Credit = 100;
+        b.game.Record.load(recordPath(b), forms(), QDate::currentDate());
+        if (form == "Slot")
+            for (int r : {9, 4, 9})
+                b.random.pushPick(r, slot::Rows);
+        if (form == "Roter") b.random.pushPick(7, roulette::Lamps); // lamp 7 is a 0
+        topUp(b.random, chance);
+        GameWindow *w = findGame(form)->make(b.context, &b.menu);
+        w->show();
+        if (form == "Slot") {
+            click(w, "Command2");
+            click(w, "Command2");
+            if (how == "close mid-play") click(w, "Command1");
+            b.advance(100);
+        } else if (form == "Roter") {
+            click(w, "Command3");
+            click(w, "Command3");
+            click(w, "Command2");
+            click(w, "Command1");
+            b.clock.runUntilIdle();
+        } else if (form == "Takara") {
+            click(w, "Command1");
+            click(w, "Command1");
+            click(w, "Command2");
+            click(w, chest(w, how != "lose"));
+            b.clock.runUntilIdle();
+            if (how == "take") click(w, "Command5"); // No: takes the win of one find
+        } else if (form == "Winner") {
+            click(w, "Command2"); // 50 BET
+            b.advance(400);
+            click(w, "Command3"); // STOP
+            b.clock.runUntilIdle();
+        }
+        w->close();
+        flushDeletes();
+        QVERIFY(b.clock.idle());
+        QCOMPARE(*b.game.Record.game(form), expected);
+        QCOMPARE(accounted(b.game.Record), b.game.Credit - 100);
+    }
+
     // The long run: a player clicks whatever they like in all nine games, closes windows in the
     // middle of plays, and takes a fresh start whenever the balance is gone. After every step the
     // records account for the balance's change exactly, and the file agrees at every save.
@@ -289,7 +378,8 @@ private slots:
                 for (QWidget *c : w->findChildren<QWidget *>()) {
                     if (!c->isVisible() || !c->isEnabled()) continue;
                     if (qobject_cast<QAbstractButton *>(c) ||
-                        (!buttons && (qobject_cast<ui::Label *>(c) || qobject_cast<ui::Picture *>(c))))
+                        (!buttons &&
+                         (qobject_cast<ui::Label *>(c) || qobject_cast<ui::Picture *>(c))))
                         targets << c;
                 }
                 if (!targets.isEmpty()) {
