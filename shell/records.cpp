@@ -64,6 +64,9 @@ RecordsWindow::RecordsWindow(Context &context, QWidget *menu, std::function<bool
     setWindowTitle(tr("成績"));
     setWindowIcon(ui::icon("icons/GameMain"));
     setWindowModality(Qt::ApplicationModal);
+    // A fixed window: a title bar with its menu and close button, neither minimise nor maximise.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(ui::pxSize(9840, 4920));
     ui::setBackground(this, ui::rgb(192, 192, 192));
     ui::Builder form(this);
