@@ -63,21 +63,24 @@ bool GameWindow::stake(int amount)
 {
     if (amount < 0 || game().Credit < amount) return false;
     game().Credit -= amount;
+    game().Record.staked(objectName(), amount);
     showCredit();
     return true;
 }
 
 void GameWindow::pay(std::int64_t payout, Save save)
 {
-    addCredit(payout);
+    settle(payout);
+    showCredit();
     showWin(payout);
     if (save == Save::Yes) saveCredit();
 }
 
-void GameWindow::addCredit(std::int64_t amount)
+void GameWindow::settle(std::int64_t payout)
 {
-    game().add(amount);
-    showCredit();
+    const std::int64_t before = game().Credit;
+    game().add(payout);
+    game().Record.settled(objectName(), game().Credit - before);
 }
 
 void GameWindow::showCredit()

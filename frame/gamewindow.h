@@ -53,15 +53,17 @@ protected:
     QLabel *winBox(const QString &heading, ui::Rect headingRect, const QString &box,
                    ui::Rect boxRect, double points = 12);
 
-    // Stake: refuses (false) when Credit is below the amount; otherwise takes it at once and
-    // shows the new balance. Premium stakes 50.
+    // Stake: refuses (false) when Credit is below the amount; otherwise takes it at once, counts
+    // it in the game's records and shows the new balance. Premium stakes 50.
     bool stake(int amount = 1);
-    // Pay: adds the payout (computed wide, Credit stops at its 32-bit limit), shows it in the
-    // WIN box and the balance in the CREDIT box, then saves the balance if asked.
+    // Pay: settles the play (below), shows the payout in the WIN box and the balance in the
+    // CREDIT box, then saves the balance if asked.
     enum class Save { Yes, No };
     void pay(std::int64_t payout, Save save = Save::Yes);
-    // Adds to Credit and shows the balance, leaving the WIN box and the file alone.
-    void addCredit(std::int64_t amount);
+    // Settles a play without showing anything: adds the payout (computed wide, Credit stops at
+    // its 32-bit limit) and counts the play in the game's records with what was added. Every
+    // play that ends, whatever it pays, passes here once.
+    void settle(std::int64_t payout);
     void showCredit();
     void showWin(std::int64_t amount);
     bool saveCredit() { return game().SaveCredit(); }

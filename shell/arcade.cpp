@@ -1,6 +1,7 @@
 #include "arcade.h"
 
 #include "shell/gamemain.h"
+#include "shell/gametable.h"
 #include "ui/keys.h"
 #include "ui/placement.h"
 
@@ -30,6 +31,10 @@ bool Arcade::start(const QString &programDir)
     }
     game_.IniPath = path;
     game_.LoadCredit();
+    QStringList forms;
+    for (const GameEntry &g : gameTable())
+        forms << g.form;
+    game_.Record.load(Records::pathBeside(path), forms, QDate::currentDate());
     // The style caches the pixmaps of buttons and frames under keys that include the palette, and
     // every window opened gets palettes of its own: what a window left behind is never used
     // again. One window is shown at a time, so a small cache keeps all that is still of use

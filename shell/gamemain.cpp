@@ -4,12 +4,41 @@
 #include "shell/about.h"
 #include "shell/gametable.h"
 #include "shell/help.h"
+#include "shell/records.h"
 #include "ui/pictures.h"
 #include "ui/placement.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QPushButton>
+#include <QShortcut>
+
+namespace {
+
+struct GameButton
+{
+    const char *name;
+    ui::Rect rect;
+    const char *caption;
+    const char *form;
+};
+// In the order of their numbers, which is also the keyboard focus order.
+const GameButton Buttons[] = {
+    {"Command1", {120, 120, 1095, 495}, "ビンゴ", "Bingo"},
+    {"Command2", {120, 840, 1095, 495}, "宝探し", "Takara"},
+    {"Command3", {1440, 840, 1095, 495}, "ルーレット", "Roter"},
+    {"Command4", {120, 1560, 1095, 495}, "サイコロ", "Dice"},
+    {"Command5", {1440, 120, 1095, 495}, "スロット", "Slot"},
+    {"Command6", {2760, 120, 1095, 375}, "おまけ", "Winner"},
+    {"Command7", {1440, 1560, 1095, 495}, "かぶ", "Kabu"},
+    {"Command8", {2760, 1680, 1095, 375}, "終了", nullptr},
+    {"Command9", {2760, 1080, 1095, 375}, "Ver情報", nullptr},
+    {"Command10", {2760, 600, 1095, 375}, "HELP", nullptr},
+    {"Command11", {120, 2280, 1095, 495}, "ドッグレース", "Dango"},
+    {"Command12", {1440, 2280, 1095, 495}, "マーク", "Card"},
+};
+
+} // namespace
 
 GameMain::GameMain(Context &context) : ui::Builder(this), context_(context)
 {
@@ -21,30 +50,8 @@ GameMain::GameMain(Context &context) : ui::Builder(this), context_(context)
     ui::setBackground(this, ui::rgb(192, 192, 192));
 
     shape("Shape1", {0, 0, 2655, 3015}, ui::Shape::Rectangle).fill(ui::rgb(128, 255, 128));
-    struct GameButton
-    {
-        const char *name;
-        ui::Rect rect;
-        const char *caption;
-        const char *form;
-    };
-    // In the order of their numbers, which is also the keyboard focus order.
-    const GameButton buttons[] = {
-        {"Command1", {120, 120, 1095, 495}, "ビンゴ", "Bingo"},
-        {"Command2", {120, 840, 1095, 495}, "宝探し", "Takara"},
-        {"Command3", {1440, 840, 1095, 495}, "ルーレット", "Roter"},
-        {"Command4", {120, 1560, 1095, 495}, "サイコロ", "Dice"},
-        {"Command5", {1440, 120, 1095, 495}, "スロット", "Slot"},
-        {"Command6", {2760, 120, 1095, 375}, "おまけ", "Winner"},
-        {"Command7", {1440, 1560, 1095, 495}, "かぶ", "Kabu"},
-        {"Command8", {2760, 1680, 1095, 375}, "終了", nullptr},
-        {"Command9", {2760, 1080, 1095, 375}, "Ver情報", nullptr},
-        {"Command10", {2760, 600, 1095, 375}, "HELP", nullptr},
-        {"Command11", {120, 2280, 1095, 495}, "ドッグレース", "Dango"},
-        {"Command12", {1440, 2280, 1095, 495}, "マーク", "Card"},
-    };
     QWidget *previous = nullptr;
-    for (const GameButton &b : buttons) {
+    for (const GameButton &b : Buttons) {
         QPushButton *w = button(b.name, b.rect, QString::fromUtf8(b.caption));
         if (b.form) ui::onClick(w, [this, form = QString(b.form)] { openGame(form); });
         if (previous) setTabOrder(previous, w);
@@ -56,6 +63,12 @@ GameMain::GameMain(Context &context) : ui::Builder(this), context_(context)
 
     label("Label1", {2640, 2220, 975, 255}).text("CREDIT").center().font(11.25, ui::Bold).fore(ui::rgb(255, 0, 0));
     credit_ = label("Label2", {3000, 2520, 855, 375}).text("0").border().alignRight().font(12, ui::Bold);
+    // The CREDIT box opens the records, as does its key.
+    credit_->setCursor(Qt::PointingHandCursor);
+    credit_->setToolTip(tr("成績を見る (%1)").arg(recordsKey().toString(QKeySequence::NativeText)));
+    ui::onClick(credit_, [this] { openRecords(); });
+    auto *key = new QShortcut(recordsKey(), this);
+    connect(key, &QShortcut::activated, this, [this] { openRecords(); });
     ui::centreWithFrame(this);
 }
 
@@ -99,6 +112,31 @@ void GameMain::openAbout()
     about_->show();
     about_->raise();
     about_->activateWindow();
+}
+
+RecordsWindow *GameMain::openRecords()
+{
+    if (!records_) {
+        records_ = new RecordsWindow(context_, this, [this] { return !game_; });
+        connect(records_, &RecordsWindow::balanceChanged, this,
+                [this] { credit_->setText(QString::number(context_.game.Credit)); });
+    }
+    records_->show();
+    records_->raise();
+    records_->activateWindow();
+    return records_;
+}
+
+QKeySequence GameMain::recordsKey()
+{
+    return QKeySequence(Qt::CTRL | Qt::Key_R);
+}
+
+QString GameMain::menuCaption(const QString &form)
+{
+    for (const GameButton &b : Buttons)
+        if (b.form && form == QLatin1String(b.form)) return QString::fromUtf8(b.caption);
+    return form;
 }
 
 void GameMain::exitArcade()

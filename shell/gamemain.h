@@ -4,10 +4,12 @@
 #include "frame/gamewindow.h"
 #include "ui/form.h"
 
+#include <QKeySequence>
 #include <QPointer>
 #include <QWidget>
 
 class QLabel;
+class RecordsWindow;
 
 // The main menu: one button per game, Help, About, exit, and the CREDIT box.
 class GameMain : public QWidget, private ui::Builder
@@ -23,6 +25,11 @@ public:
     void openHelp();  // "HELP": beside the menu
     void openAbout(); // "Ver情報": beside the menu
     void exitArcade(); // "終了": saves the balance and ends the program
+    // The records ("成績"): a click on the CREDIT box, or recordsKey().
+    RecordsWindow *openRecords();
+    static QKeySequence recordsKey();
+    // A game's caption on the menu's button: "スロット" for "Slot".
+    static QString menuCaption(const QString &form);
     GameWindow *currentGame() const { return game_; }
 
 protected:
@@ -37,5 +44,6 @@ private:
     QPointer<GameWindow> game_;
     QPointer<QWidget> help_;
     QPointer<QWidget> about_;
+    QPointer<RecordsWindow> records_;
     bool ending_ = false;
 };

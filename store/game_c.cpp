@@ -58,9 +58,11 @@ void Game_C::LoadCredit()
 
 bool Game_C::SaveCredit() const
 {
-    return writeKeys({{"CREDIT", numberText(Credit)},
-                      {"BACK", numberText(std::int64_t(Credit) + 1963)},
-                      {"MIRROR", numberText(std::int64_t(Credit) + 1122)}});
+    const bool saved = writeKeys({{"CREDIT", numberText(Credit)},
+                                  {"BACK", numberText(std::int64_t(Credit) + 1963)},
+                                  {"MIRROR", numberText(std::int64_t(Credit) + 1122)}});
+    Record.save();
+    return saved;
 }
 
 void Game_C::add(std::int64_t amount)

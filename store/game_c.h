@@ -1,5 +1,7 @@
 #pragma once
 
+#include "records.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QPair>
@@ -22,6 +24,8 @@ public:
 
     std::int32_t Credit = 0;
     QString IniPath;
+    // How the games have treated the player; saved with the balance, in a file of its own.
+    Records Record;
 
     // Where the settings file lives: beside the program when that directory can be written,
     // otherwise (an installed program) in the per-user application data directory, which starts
@@ -33,7 +37,8 @@ public:
     void LoadCredit();
     // Writes CREDIT, BACK and MIRROR together, replacing the file atomically and keeping every
     // other line. False when the file could not be written, or when what is in its place cannot
-    // be read whole (it is left alone); play goes on with the balance held.
+    // be read whole (it is left alone); play goes on with the balance held. The records, once
+    // loaded, are saved beside it at the same moment; their file's fate never changes the result.
     bool SaveCredit() const;
 
     // Adds to the balance without passing the 32-bit limit; never takes it below zero by a win.

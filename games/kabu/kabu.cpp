@@ -272,7 +272,7 @@ ui::Play Kabu::COMP_GO()
     }
 
     // The new balance is saved now but shown only when the next deal comes.
-    game().add(RoundPayout);
+    settle(RoundPayout);
     showWin(RoundPayout);
     saveCredit();
     co_await pause(ResultPause);

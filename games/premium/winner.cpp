@@ -158,6 +158,7 @@ ui::Play Winner::purchase()
         Command2->setEnabled(true);
     }
     Command1->setEnabled(true);
+    settle(0); // a purchase pays nothing back; the piece (and the bonus picture) is its return
 }
 
 void Winner::Command3_Click()

@@ -133,10 +133,12 @@ ui::Play Roter::run()
     }
 
     // A stop on 0 pays nothing and leaves the WIN box as it is.
-    if (const auto payout = roulette::payout(bets_, StopLamp))
+    if (const auto payout = roulette::payout(bets_, StopLamp)) {
         pay(*payout, Save::No);
-    else
+    } else {
+        settle(0);
         showCredit();
+    }
     saveCredit();
 
     bets_ = {};

@@ -171,7 +171,8 @@ void Takara::Command5_Click()
     enter(State::Idle);
     Picture2->hide();
     showStake(0);
-    addCredit(win_);
+    settle(win_);
+    showCredit();
     win_ = 0;
     showWin(0);
     saveCredit();
