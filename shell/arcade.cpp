@@ -1,6 +1,7 @@
 #include "arcade.h"
 
 #include "shell/gamemain.h"
+#include "ui/access.h"
 #include "ui/keys.h"
 
 #include <QLockFile>
@@ -33,7 +34,8 @@ bool Arcade::start(const QString &programDir)
     // again. One window is shown at a time, so a small cache keeps all that is still of use
     // instead of letting each game opened add to memory up to Qt's 10 MiB.
     QPixmapCache::setCacheLimit(PixmapCacheKb);
-    ui::enterPressesFocusedButton();
+    ui::installKeyboard();
+    ui::installAccessibility();
     menu_->show();
     return true;
 }

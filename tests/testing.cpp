@@ -1,6 +1,8 @@
 #include "testing.h"
 
+#include "ui/access.h"
 #include "ui/form.h"
+#include "ui/keys.h"
 
 #include <QAbstractButton>
 #include <QFile>
@@ -49,6 +51,8 @@ void arcadeTestSetUp()
     QApplication::setApplicationName("ZelkGameTest");
     QApplication::setQuitOnLastWindowClosed(false);
     ui::installFonts();
+    ui::installKeyboard();
+    ui::installAccessibility();
 }
 
 void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }

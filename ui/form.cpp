@@ -90,6 +90,12 @@ LabelRef &LabelRef::wrap()
     return *this;
 }
 
+LabelRef &LabelRef::heading(const QString &h)
+{
+    w_->setProperty("heading", h);
+    return *this;
+}
+
 PictureRef &PictureRef::picture(const QString &asset) { return picture(ui::picture(asset)); }
 
 PictureRef &PictureRef::picture(const QPixmap &p)

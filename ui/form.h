@@ -51,6 +51,12 @@ public:
         setTag(w_, t);
         return self();
     }
+    // What a screen reader calls the widget: "chest 7", "field A".
+    Self &name(const QString &spoken)
+    {
+        w_->setAccessibleName(spoken);
+        return self();
+    }
     Self &cursor(Qt::CursorShape shape)
     {
         w_->setCursor(shape);
@@ -75,6 +81,9 @@ public:
     LabelRef &opaque();               // opaque, with its container's background
     LabelRef &fore(const QColor &c);
     LabelRef &wrap();
+    // A box whose caption is a value: a screen reader reads "CREDIT 120", the heading and then
+    // the caption, and hears each new caption.
+    LabelRef &heading(const QString &h);
 };
 
 class ButtonRef : public Ref<QPushButton, ButtonRef>
