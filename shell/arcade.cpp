@@ -14,6 +14,8 @@ Arcade::~Arcade() = default;
 
 bool Arcade::start(const QString &programDir)
 {
+    // Before the first widget: a screen reader may ask for a widget's interface as it is made.
+    ui::installAccessibility();
     menu_ = std::make_unique<GameMain>(context_);
     const QString path = Game_C::settingsPath(programDir);
     // The lock sits beside the settings file; a lock left by a copy that was killed is stale
@@ -35,7 +37,6 @@ bool Arcade::start(const QString &programDir)
     // instead of letting each game opened add to memory up to Qt's 10 MiB.
     QPixmapCache::setCacheLimit(PixmapCacheKb);
     ui::installKeyboard();
-    ui::installAccessibility();
     menu_->show();
     return true;
 }

@@ -59,10 +59,18 @@ QWidget *nearestInArray(QWidget *from, int key)
         const QPoint d = w->geometry().center() - c;
         int along = 0, aside = 0;
         switch (key) {
-        case Qt::Key_Left: along = -d.x(), aside = d.y(); break;
-        case Qt::Key_Right: along = d.x(), aside = d.y(); break;
-        case Qt::Key_Up: along = -d.y(), aside = d.x(); break;
-        default: along = d.y(), aside = d.x(); break;
+        case Qt::Key_Left:
+            along = -d.x(), aside = d.y();
+            break;
+        case Qt::Key_Right:
+            along = d.x(), aside = d.y();
+            break;
+        case Qt::Key_Up:
+            along = -d.y(), aside = d.x();
+            break;
+        default:
+            along = d.y(), aside = d.x();
+            break;
         }
         if (along <= 0) continue;
         const long score = along + 3L * std::abs(aside);
@@ -79,8 +87,10 @@ public:
     bool eventFilter(QObject *o, QEvent *e) override
     {
         switch (e->type()) {
-        case QEvent::KeyPress: return keyPress(o, static_cast<QKeyEvent *>(e));
-        case QEvent::KeyRelease: return keyRelease(o, static_cast<QKeyEvent *>(e));
+        case QEvent::KeyPress:
+            return keyPress(o, static_cast<QKeyEvent *>(e));
+        case QEvent::KeyRelease:
+            return keyRelease(o, static_cast<QKeyEvent *>(e));
         case QEvent::ApplicationDeactivate:
             // A key let go in another application's window was never seen let go.
             held_.clear();
@@ -88,9 +98,11 @@ public:
         case QEvent::FocusIn:
             // Qt shows a button's focus only after the keyboard moved it; the player who clicked
             // must see where Space and Return will act too.
-            if (auto *w = qobject_cast<QWidget *>(o)) w->window()->setAttribute(Qt::WA_KeyboardFocusChange);
+            if (auto *w = qobject_cast<QWidget *>(o))
+                w->window()->setAttribute(Qt::WA_KeyboardFocusChange);
             return false;
-        default: return false;
+        default:
+            return false;
         }
     }
 
@@ -131,10 +143,10 @@ private:
         if (arrayOf(w).isEmpty() || !w->parentWidget()) return false;
         switch (key->key()) {
         case Qt::Key_Tab:
-        case Qt::Key_Backtab:
-        {
+        case Qt::Key_Backtab: {
             if (key->modifiers() & ~Qt::KeyboardModifiers(Qt::ShiftModifier)) return false;
-            const bool forward = key->key() == Qt::Key_Tab && !(key->modifiers() & Qt::ShiftModifier);
+            const bool forward =
+                key->key() == Qt::Key_Tab && !(key->modifiers() & Qt::ShiftModifier);
             if (QWidget *next = pastArray(w, forward); next != w)
                 next->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
             return true;
@@ -146,15 +158,17 @@ private:
             if (!plain(key)) return false;
             if (QWidget *next = nearestInArray(w, key->key())) next->setFocus(Qt::TabFocusReason);
             return true;
-        default: return false;
+        default:
+            return false;
         }
     }
 
     bool keyRelease(QObject *o, QKeyEvent *key)
     {
+        // Let go wherever the focus went meanwhile.
+        if (!key->isAutoRepeat()) held_.remove(key->key());
         auto *w = qobject_cast<QWidget *>(o);
         if (!w || w->window()->focusWidget() != w) return false;
-        if (!key->isAutoRepeat()) held_.remove(key->key());
         if (!isAction(key->key()) || !plain(key)) return false;
         // The release of a repeat would click a button again; a clickable acted on the press.
         if (isClickable(w)) return true;
