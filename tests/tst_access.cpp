@@ -14,7 +14,7 @@ namespace {
 // Presses and lets go of a key at the focused widget of w's window, as the keyboard sends it.
 void key(QWidget *w, Qt::Key k, bool repeat = false, QEvent::Type type = QEvent::None)
 {
-    QWidget *to = w->window()->focusWidget();
+    QWidget *to = w->window()->focusWidget() ? w->window()->focusWidget() : w->window();
     const QString text = k == Qt::Key_Space ? QStringLiteral(" ") : QString();
     for (QEvent::Type t : {QEvent::KeyPress, QEvent::KeyRelease}) {
         if (type != QEvent::None && t != type) continue;
