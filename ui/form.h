@@ -35,7 +35,10 @@ public:
         w_->setFont(ui::font(points, style, family));
         return self();
     }
-    Self &systemFont(double points, int style = Bold) { return font(points, style, Family::System); }
+    Self &systemFont(double points, int style = Bold)
+    {
+        return font(points, style, Family::System);
+    }
     Self &visible(bool on)
     {
         w_->setVisible(on);
@@ -78,7 +81,7 @@ public:
     LabelRef &alignRight();
     LabelRef &center();
     LabelRef &back(const QColor &c); // opaque, with this colour
-    LabelRef &opaque();               // opaque, with its container's background
+    LabelRef &opaque();              // opaque, with its container's background
     LabelRef &fore(const QColor &c);
     LabelRef &wrap();
     // A box whose caption is a value: a screen reader reads "CREDIT 120", the heading and then

@@ -12,11 +12,23 @@
 
 namespace ui {
 
-QString tag(const QObject *w) { return w->property("Tag").toString(); }
-void setTag(QObject *w, const QString &text) { w->setProperty("Tag", text); }
-int tagNumber(const QObject *w) { return tag(w).trimmed().toInt(); }
+QString tag(const QObject *w)
+{
+    return w->property("Tag").toString();
+}
+void setTag(QObject *w, const QString &text)
+{
+    w->setProperty("Tag", text);
+}
+int tagNumber(const QObject *w)
+{
+    return tag(w).trimmed().toInt();
+}
 
-QString indexed(const QString &name, int i) { return QStringLiteral("%1(%2)").arg(name).arg(i); }
+QString indexed(const QString &name, int i)
+{
+    return QStringLiteral("%1(%2)").arg(name).arg(i);
+}
 
 namespace {
 
@@ -80,7 +92,10 @@ void makeClickable(QWidget *w)
 
 } // namespace
 
-bool isClickable(const QObject *w) { return w && w->property("clickable").toBool(); }
+bool isClickable(const QObject *w)
+{
+    return w && w->property("clickable").toBool();
+}
 
 void click(QObject *w)
 {
@@ -160,7 +175,10 @@ int Label::textFlags() const
     return int(QStyle::visualAlignment(layoutDirection(), alignment()));
 }
 
-void Label::setClickable() { makeClickable(this); }
+void Label::setClickable()
+{
+    makeClickable(this);
+}
 
 void Label::paintEvent(QPaintEvent *e)
 {
@@ -195,9 +213,15 @@ void Label::paintText(QPaintEvent *e)
     painter.drawText(drawn_.room, textFlags() | Qt::TextDontClip, shown);
 }
 
-void Label::setBackColor(const QColor &c) { setBackground(this, c); }
+void Label::setBackColor(const QColor &c)
+{
+    setBackground(this, c);
+}
 
-QColor Label::backColor() const { return palette().color(QPalette::Window); }
+QColor Label::backColor() const
+{
+    return palette().color(QPalette::Window);
+}
 
 void Label::setForeColor(const QColor &c)
 {
@@ -207,7 +231,10 @@ void Label::setForeColor(const QColor &c)
     setPalette(p);
 }
 
-void Label::setTransparent(bool on) { setAutoFillBackground(!on); }
+void Label::setTransparent(bool on)
+{
+    setAutoFillBackground(!on);
+}
 
 void Label::mousePressEvent(QMouseEvent *e)
 {
@@ -217,13 +244,17 @@ void Label::mousePressEvent(QMouseEvent *e)
 
 void Label::mouseReleaseEvent(QMouseEvent *e)
 {
-    const bool click = pressed_ && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
+    const bool click =
+        pressed_ && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
     pressed_ = false;
     QLabel::mouseReleaseEvent(e);
     if (click) emit clicked();
 }
 
-Picture::Picture(QWidget *parent) : QFrame(parent) { setTag(this, QString()); }
+Picture::Picture(QWidget *parent) : QFrame(parent)
+{
+    setTag(this, QString());
+}
 
 void Picture::setPicture(const QPixmap &p)
 {
@@ -237,9 +268,15 @@ void Picture::setStretch(bool on)
     update();
 }
 
-void Picture::setBackColor(const QColor &c) { setBackground(this, c); }
+void Picture::setBackColor(const QColor &c)
+{
+    setBackground(this, c);
+}
 
-void Picture::setClickable() { makeClickable(this); }
+void Picture::setClickable()
+{
+    makeClickable(this);
+}
 
 void Picture::paintEvent(QPaintEvent *e)
 {
@@ -263,7 +300,8 @@ void Picture::mousePressEvent(QMouseEvent *e)
 
 void Picture::mouseReleaseEvent(QMouseEvent *e)
 {
-    const bool click = pressed_ && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
+    const bool click =
+        pressed_ && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
     pressed_ = false;
     QFrame::mouseReleaseEvent(e);
     if (click) emit clicked();
@@ -300,7 +338,9 @@ void Shape::paintEvent(QPaintEvent *)
     p.setBrush(filled_ ? QBrush(fill_) : Qt::NoBrush);
     const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
     switch (kind_) {
-    case Rectangle: p.drawRect(r); break;
+    case Rectangle:
+        p.drawRect(r);
+        break;
     case RoundedRectangle: {
         const qreal radius = std::min(r.width(), r.height()) / 4;
         p.drawRoundedRect(r, radius, radius);

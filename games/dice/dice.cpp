@@ -70,14 +70,18 @@ Dice::Dice(Context &context, QWidget *opener) : GameWindow(context, form, opener
             const int i = outcomes[p], x = 360 + 1680 * (k % 3), y = top + 120 + 360 * p;
             Image2[i] = board.image(indexed("Image2", i), {x, y, 540, 270})
                             .picture(QStringLiteral("dice/outcome%1").arg(i))
-                            .name(tr("outcome %1 and %2").arg(dice::firstDie(i) + 1).arg(dice::secondDie(i) + 1));
+                            .name(tr("outcome %1 and %2")
+                                      .arg(dice::firstDie(i) + 1)
+                                      .arg(dice::secondDie(i) + 1));
             Label1[i] = board.label(indexed("Label1", i), {x + 600, y, 255, 255})
                             .text("0")
                             .font(9, ui::Bold)
                             .alignRight()
                             .border()
                             .back(Qt::white)
-                            .heading(tr("stake on outcome %1 and %2").arg(dice::firstDie(i) + 1).arg(dice::secondDie(i) + 1));
+                            .heading(tr("stake on outcome %1 and %2")
+                                         .arg(dice::firstDie(i) + 1)
+                                         .arg(dice::secondDie(i) + 1));
             ui::onClick(Image2[i], [this, i] { Image2_Click(i); });
         }
     }

@@ -67,8 +67,12 @@ Card::Card(Context &context, QWidget *opener) : GameWindow(context, form, opener
                  .border()
                  .back(Qt::white);
     Command3 = button("Command3", {4920, 1920, 615, 375}, "BET");
-    Label5 =
-        label("Label5", {5640, 1920, 735, 375}).text("0").font(12, ui::Bold).alignRight().border().heading(tr("stake"));
+    Label5 = label("Label5", {5640, 1920, 735, 375})
+                 .text("0")
+                 .font(12, ui::Bold)
+                 .alignRight()
+                 .border()
+                 .heading(tr("stake"));
 
     QLabel *credit =
         creditBox("Label14", {3120, 2760, 975, 255}, "Label13", {4200, 2760, 975, 375});

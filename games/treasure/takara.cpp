@@ -21,7 +21,8 @@ Takara::Takara(Context &context, QWidget *opener) : GameWindow(context, form, op
     // Picture stores below the client area.
     Image2 = image("Image2", {240, 4680, 675, 600}).picture("treasure/gold").name(tr("gold"));
     Image3 = image("Image3", {1200, 4680, 675, 600}).picture("treasure/empty").name(tr("empty"));
-    Image4 = image("Image4", {2280, 4680, 675, 600}).picture("treasure/closed").name(tr("closed chest"));
+    Image4 =
+        image("Image4", {2280, 4680, 675, 600}).picture("treasure/closed").name(tr("closed chest"));
 
     for (int i = 0; i < treasure::Chests; ++i) {
         Image1[i] =
@@ -33,8 +34,12 @@ Takara::Takara(Context &context, QWidget *opener) : GameWindow(context, form, op
     }
 
     Command1 = button("Command1", {5640, 240, 735, 375}, "BET");
-    Label1 =
-        label("Label1", {5040, 240, 495, 375}).text("0").border().alignRight().font(12, ui::Bold).heading(tr("stake"));
+    Label1 = label("Label1", {5040, 240, 495, 375})
+                 .text("0")
+                 .border()
+                 .alignRight()
+                 .font(12, ui::Bold)
+                 .heading(tr("stake"));
     Command2 = button("Command2", {5280, 840, 975, 375}, "START").enabled(false);
     QLabel *win = winBox("Label2", {5160, 1440, 495, 255}, "Label3", {5520, 1800, 735, 375});
     QLabel *credit = creditBox("Label4", {5040, 2760, 975, 255}, "Label5", {5400, 3120, 855, 375});
