@@ -10,7 +10,8 @@ cd "$(dirname "$0")"
 # Debian packages, by name.
 build_packages=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev fonts-ipafont-gothic fonts-dejavu-core fonts-dejavu-extra)
 package_packages=(build-essential debhelper dpkg-dev lintian)
-test_packages=(xvfb xauth xdotool x11-utils openbox clang libclang-rt-14-dev desktop-file-utils appstream)
+test_packages=(xvfb xauth xdotool x11-utils openbox clang libclang-rt-14-dev desktop-file-utils appstream
+  dbus dbus-x11 at-spi2-core python3-pyatspi)
 
 install_missing() {
   local missing=()

@@ -41,15 +41,31 @@ void GameWindow::setFrameWidgets(QLabel *creditBox, QLabel *winBox, QAbstractBut
 QLabel *GameWindow::creditBox(const QString &heading, ui::Rect headingRect, const QString &box,
                               ui::Rect boxRect, double points)
 {
-    label(heading, headingRect).text(QStringLiteral("CREDIT")).fore(ui::rgb(255, 0, 0)).font(points - 0.75, ui::Bold);
-    return label(box, boxRect).text(QStringLiteral("0")).border().alignRight().font(points, ui::Bold);
+    label(heading, headingRect)
+        .text(QStringLiteral("CREDIT"))
+        .fore(ui::rgb(255, 0, 0))
+        .font(points - 0.75, ui::Bold);
+    return label(box, boxRect)
+        .text(QStringLiteral("0"))
+        .border()
+        .alignRight()
+        .font(points, ui::Bold)
+        .heading(QStringLiteral("CREDIT"));
 }
 
 QLabel *GameWindow::winBox(const QString &heading, ui::Rect headingRect, const QString &box,
                            ui::Rect boxRect, double points)
 {
-    label(heading, headingRect).text(QStringLiteral("WIN")).fore(ui::rgb(0, 0, 255)).font(points - 0.75, ui::Bold);
-    return label(box, boxRect).text(QStringLiteral("0")).border().alignRight().font(points, ui::Bold);
+    label(heading, headingRect)
+        .text(QStringLiteral("WIN"))
+        .fore(ui::rgb(0, 0, 255))
+        .font(points - 0.75, ui::Bold);
+    return label(box, boxRect)
+        .text(QStringLiteral("0"))
+        .border()
+        .alignRight()
+        .font(points, ui::Bold)
+        .heading(QStringLiteral("WIN"));
 }
 
 double GameWindow::displayRate() const

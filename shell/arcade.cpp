@@ -2,6 +2,7 @@
 
 #include "shell/gamemain.h"
 #include "shell/gametable.h"
+#include "ui/access.h"
 #include "ui/keys.h"
 #include "ui/placement.h"
 
@@ -15,6 +16,8 @@ Arcade::~Arcade() = default;
 
 bool Arcade::start(const QString &programDir)
 {
+    // Before the first widget: a screen reader may ask for a widget's interface as it is made.
+    ui::installAccessibility();
     menu_ = std::make_unique<GameMain>(context_);
     const QString path = Game_C::settingsPath(programDir);
     // The lock sits beside the settings file; a lock left by a copy that was killed is stale
@@ -40,7 +43,7 @@ bool Arcade::start(const QString &programDir)
     // again. One window is shown at a time, so a small cache keeps all that is still of use
     // instead of letting each game opened add to memory up to Qt's 10 MiB.
     QPixmapCache::setCacheLimit(PixmapCacheKb);
-    ui::enterPressesFocusedButton();
+    ui::installKeyboard();
     menu_->show();
     return true;
 }

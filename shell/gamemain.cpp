@@ -62,7 +62,7 @@ GameMain::GameMain(Context &context) : ui::Builder(this), context_(context)
     ui::onClick(findChild<QPushButton *>("Command10"), [this] { openHelp(); });
 
     label("Label1", {2640, 2220, 975, 255}).text("CREDIT").center().font(11.25, ui::Bold).fore(ui::rgb(255, 0, 0));
-    credit_ = label("Label2", {3000, 2520, 855, 375}).text("0").border().alignRight().font(12, ui::Bold);
+    credit_ = label("Label2", {3000, 2520, 855, 375}).text("0").border().alignRight().font(12, ui::Bold).heading("CREDIT");
     // The CREDIT box opens the records, as does its key.
     credit_->setCursor(Qt::PointingHandCursor);
     credit_->setToolTip(tr("成績を見る (%1)").arg(recordsKey().toString(QKeySequence::NativeText)));

@@ -1,6 +1,8 @@
 #include "testing.h"
 
+#include "ui/access.h"
 #include "ui/form.h"
+#include "ui/keys.h"
 
 #include <QAbstractButton>
 #include <QFile>
@@ -20,7 +22,8 @@ QByteArray Bench::fileText() const
 void Bench::writeFile(const QByteArray &text) const
 {
     QFile f(game.IniPath);
-    if (!f.open(QIODevice::WriteOnly) || f.write(text) != text.size()) qFatal("cannot write the settings file");
+    if (!f.open(QIODevice::WriteOnly) || f.write(text) != text.size())
+        qFatal("cannot write the settings file");
 }
 
 QString text(QObject *root, const QString &name)
@@ -40,8 +43,9 @@ void click(QObject *root, const QString &name)
 QByteArray savedBalance(int credit)
 {
     const qint64 c = credit;
-    return "[MAIN]\nCREDIT=" + Game_C::numberText(credit) + "\nBACK=" + Game_C::numberText(c + 1963) +
-           "\nMIRROR=" + Game_C::numberText(c + 1122) + "\n";
+    return "[MAIN]\nCREDIT=" + Game_C::numberText(credit) +
+           "\nBACK=" + Game_C::numberText(c + 1963) + "\nMIRROR=" + Game_C::numberText(c + 1122) +
+           "\n";
 }
 
 void arcadeTestSetUp()
@@ -49,6 +53,11 @@ void arcadeTestSetUp()
     QApplication::setApplicationName("ZelkGameTest");
     QApplication::setQuitOnLastWindowClosed(false);
     ui::installFonts();
+    ui::installKeyboard();
+    ui::installAccessibility();
 }
 
-void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+void flushDeletes()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}

@@ -12,7 +12,8 @@ namespace ui {
 
 QFont font(double points, int style, Family family)
 {
-    QFont f(family == Family::Gothic ? QStringLiteral("ＭＳ Ｐゴシック") : QStringLiteral("System"));
+    QFont f(family == Family::Gothic ? QStringLiteral("ＭＳ Ｐゴシック")
+                                     : QStringLiteral("System"));
     if (family == Family::System) {
         // System is a raster font of one size: a 16-pixel line with Latin letters in cells of
         // 8 pixels. A bold monospaced sans of that line and a cell a shade wider stands in for
@@ -90,7 +91,16 @@ LabelRef &LabelRef::wrap()
     return *this;
 }
 
-PictureRef &PictureRef::picture(const QString &asset) { return picture(ui::picture(asset)); }
+LabelRef &LabelRef::heading(const QString &h)
+{
+    w_->setProperty("heading", h);
+    return *this;
+}
+
+PictureRef &PictureRef::picture(const QString &asset)
+{
+    return picture(ui::picture(asset));
+}
 
 PictureRef &PictureRef::picture(const QPixmap &p)
 {

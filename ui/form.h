@@ -35,7 +35,10 @@ public:
         w_->setFont(ui::font(points, style, family));
         return self();
     }
-    Self &systemFont(double points, int style = Bold) { return font(points, style, Family::System); }
+    Self &systemFont(double points, int style = Bold)
+    {
+        return font(points, style, Family::System);
+    }
     Self &visible(bool on)
     {
         w_->setVisible(on);
@@ -49,6 +52,12 @@ public:
     Self &tag(const QString &t)
     {
         setTag(w_, t);
+        return self();
+    }
+    // What a screen reader calls the widget: "chest 7", "field A".
+    Self &name(const QString &spoken)
+    {
+        w_->setAccessibleName(spoken);
         return self();
     }
     Self &cursor(Qt::CursorShape shape)
@@ -72,9 +81,12 @@ public:
     LabelRef &alignRight();
     LabelRef &center();
     LabelRef &back(const QColor &c); // opaque, with this colour
-    LabelRef &opaque();               // opaque, with its container's background
+    LabelRef &opaque();              // opaque, with its container's background
     LabelRef &fore(const QColor &c);
     LabelRef &wrap();
+    // A box whose caption is a value: a screen reader reads "CREDIT 120", the heading and then
+    // the caption, and hears each new caption.
+    LabelRef &heading(const QString &h);
 };
 
 class ButtonRef : public Ref<QPushButton, ButtonRef>

@@ -12,11 +12,23 @@
 
 namespace ui {
 
-QString tag(const QObject *w) { return w->property("Tag").toString(); }
-void setTag(QObject *w, const QString &text) { w->setProperty("Tag", text); }
-int tagNumber(const QObject *w) { return tag(w).trimmed().toInt(); }
+QString tag(const QObject *w)
+{
+    return w->property("Tag").toString();
+}
+void setTag(QObject *w, const QString &text)
+{
+    w->setProperty("Tag", text);
+}
+int tagNumber(const QObject *w)
+{
+    return tag(w).trimmed().toInt();
+}
 
-QString indexed(const QString &name, int i) { return QStringLiteral("%1(%2)").arg(name).arg(i); }
+QString indexed(const QString &name, int i)
+{
+    return QStringLiteral("%1(%2)").arg(name).arg(i);
+}
 
 namespace {
 
@@ -59,7 +71,43 @@ Placed place(const QFont &font, const QString &text, const QRectF &room, int fla
             ink.top() >= room.top() - slack && ink.bottom() <= room.bottom() + slack};
 }
 
+// The focus frame of a clickable label or picture: a dotted black line over a white one, a pixel
+// inside the edge, so that it shows on any background and over any picture.
+void paintFocusFrame(QWidget *w)
+{
+    if (!w->hasFocus()) return;
+    QPainter p(w);
+    const QRect r = w->rect().adjusted(1, 1, -2, -2);
+    p.setPen(QPen(Qt::white, 1));
+    p.drawRect(r);
+    p.setPen(QPen(Qt::black, 1, Qt::DotLine));
+    p.drawRect(r);
+}
+
+void makeClickable(QWidget *w)
+{
+    w->setProperty("clickable", true);
+    w->setFocusPolicy(Qt::StrongFocus);
+}
+
 } // namespace
+
+bool isClickable(const QObject *w)
+{
+    return w && w->property("clickable").toBool();
+}
+
+void click(QObject *w)
+{
+    if (auto *b = qobject_cast<QAbstractButton *>(w))
+        b->click();
+    else if (!isClickable(w))
+        return;
+    else if (auto *l = qobject_cast<Label *>(w))
+        emit l->clicked();
+    else if (auto *p = qobject_cast<Picture *>(w))
+        emit p->clicked();
+}
 
 TextFit fitText(const QFont &font, const QString &text, const QRect &room, int flags)
 {
@@ -127,7 +175,18 @@ int Label::textFlags() const
     return int(QStyle::visualAlignment(layoutDirection(), alignment()));
 }
 
+void Label::setClickable()
+{
+    makeClickable(this);
+}
+
 void Label::paintEvent(QPaintEvent *e)
+{
+    paintText(e);
+    paintFocusFrame(this);
+}
+
+void Label::paintText(QPaintEvent *e)
 {
     const QString shown = shownText();
     const bool plain = textFormat() == Qt::PlainText ||
@@ -154,9 +213,15 @@ void Label::paintEvent(QPaintEvent *e)
     painter.drawText(drawn_.room, textFlags() | Qt::TextDontClip, shown);
 }
 
-void Label::setBackColor(const QColor &c) { setBackground(this, c); }
+void Label::setBackColor(const QColor &c)
+{
+    setBackground(this, c);
+}
 
-QColor Label::backColor() const { return palette().color(QPalette::Window); }
+QColor Label::backColor() const
+{
+    return palette().color(QPalette::Window);
+}
 
 void Label::setForeColor(const QColor &c)
 {
@@ -166,7 +231,10 @@ void Label::setForeColor(const QColor &c)
     setPalette(p);
 }
 
-void Label::setTransparent(bool on) { setAutoFillBackground(!on); }
+void Label::setTransparent(bool on)
+{
+    setAutoFillBackground(!on);
+}
 
 void Label::mousePressEvent(QMouseEvent *e)
 {
@@ -176,13 +244,17 @@ void Label::mousePressEvent(QMouseEvent *e)
 
 void Label::mouseReleaseEvent(QMouseEvent *e)
 {
-    const bool click = pressed_ && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
+    const bool click =
+        pressed_ && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
     pressed_ = false;
     QLabel::mouseReleaseEvent(e);
     if (click) emit clicked();
 }
 
-Picture::Picture(QWidget *parent) : QFrame(parent) { setTag(this, QString()); }
+Picture::Picture(QWidget *parent) : QFrame(parent)
+{
+    setTag(this, QString());
+}
 
 void Picture::setPicture(const QPixmap &p)
 {
@@ -196,18 +268,28 @@ void Picture::setStretch(bool on)
     update();
 }
 
-void Picture::setBackColor(const QColor &c) { setBackground(this, c); }
+void Picture::setBackColor(const QColor &c)
+{
+    setBackground(this, c);
+}
+
+void Picture::setClickable()
+{
+    makeClickable(this);
+}
 
 void Picture::paintEvent(QPaintEvent *e)
 {
     QFrame::paintEvent(e);
-    if (picture_.isNull()) return;
-    QPainter painter(this);
-    const QRect inside = contentsRect();
-    if (stretch_)
-        painter.drawPixmap(inside, picture_);
-    else
-        painter.drawPixmap(inside.topLeft(), picture_);
+    if (!picture_.isNull()) {
+        QPainter painter(this);
+        const QRect inside = contentsRect();
+        if (stretch_)
+            painter.drawPixmap(inside, picture_);
+        else
+            painter.drawPixmap(inside.topLeft(), picture_);
+    }
+    paintFocusFrame(this);
 }
 
 void Picture::mousePressEvent(QMouseEvent *e)
@@ -218,7 +300,8 @@ void Picture::mousePressEvent(QMouseEvent *e)
 
 void Picture::mouseReleaseEvent(QMouseEvent *e)
 {
-    const bool click = pressed_ && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
+    const bool click =
+        pressed_ && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
     pressed_ = false;
     QFrame::mouseReleaseEvent(e);
     if (click) emit clicked();
@@ -255,7 +338,9 @@ void Shape::paintEvent(QPaintEvent *)
     p.setBrush(filled_ ? QBrush(fill_) : Qt::NoBrush);
     const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
     switch (kind_) {
-    case Rectangle: p.drawRect(r); break;
+    case Rectangle:
+        p.drawRect(r);
+        break;
     case RoundedRectangle: {
         const qreal radius = std::min(r.width(), r.height()) / 4;
         p.drawRoundedRect(r, radius, radius);
@@ -300,10 +385,13 @@ void onClick(QObject *w, std::function<void()> fn)
 {
     if (auto *b = qobject_cast<QAbstractButton *>(w))
         QObject::connect(b, &QAbstractButton::clicked, b, [fn] { fn(); });
-    else if (auto *l = qobject_cast<Label *>(w))
+    else if (auto *l = qobject_cast<Label *>(w)) {
+        l->setClickable();
         QObject::connect(l, &Label::clicked, l, fn);
-    else if (auto *p = qobject_cast<Picture *>(w))
+    } else if (auto *p = qobject_cast<Picture *>(w)) {
+        p->setClickable();
         QObject::connect(p, &Picture::clicked, p, fn);
+    }
 }
 
 } // namespace ui

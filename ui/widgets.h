@@ -41,6 +41,13 @@ TextFit fitText(const QFont &font, const QString &text, const QRect &room, int f
 // a white fill as on a grey one.
 void sunkenEdge(QFrame *box);
 
+// A label or picture that acts on a click (onClick makes it one) takes the keyboard focus, by Tab
+// and by a click, and shows a focus frame while it has it; Space and Return act as the click (the
+// application's key filter, keys.h) and a screen reader sees a button.
+bool isClickable(const QObject *w);
+// Acts as a mouse click on w does: a clickable label's or picture's clicked(), a button's click.
+void click(QObject *w);
+
 // Label: caption, colours, border, alignment, font, transparent or opaque; emits clicked().
 // Its text is placed as a classic label places it: against the inner edge of the border with a
 // pixel to spare at the sides and no automatic indent, and drawn so that it is
@@ -64,6 +71,7 @@ public:
         QRectF room;
     };
     const Drawn &drawn() const { return drawn_; }
+    void setClickable();
 
 signals:
     void clicked();
@@ -76,6 +84,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent *e) override;
 
 private:
+    void paintText(QPaintEvent *e);
     int textFlags() const;
     bool pressed_ = false;
     Drawn drawn_;
@@ -100,6 +109,7 @@ public:
     const QPixmap &picture() const { return picture_; }
     void setStretch(bool on);
     void setBackColor(const QColor &c);
+    void setClickable();
 
 signals:
     void clicked();

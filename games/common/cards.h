@@ -11,6 +11,10 @@ namespace cards {
 QString suitPicture(int suit); // picture name, "cards/suit1"
 // "A" for 1, "2" to "10", "J", "Q", "K" for 11 to 13.
 QString rankText(int value);
+// "heart", "club", "diamond", "spade": what a screen reader calls the suit.
+QString suitName(int suit);
+// Shows the suit's picture in box and names the box after the suit.
+void showSuit(ui::Picture *box, int suit);
 
 // A card face: a white box of 735 x 1095 twips, `Picture1(k)`, holding the suit picture
 // `Image5(k)` at its top left and the rank label `Label2(k)` below it. Hidden at first.

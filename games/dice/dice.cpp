@@ -69,13 +69,19 @@ Dice::Dice(Context &context, QWidget *opener) : GameWindow(context, form, opener
         for (int p = 0; p < 4; ++p) {
             const int i = outcomes[p], x = 360 + 1680 * (k % 3), y = top + 120 + 360 * p;
             Image2[i] = board.image(indexed("Image2", i), {x, y, 540, 270})
-                            .picture(QStringLiteral("dice/outcome%1").arg(i));
+                            .picture(QStringLiteral("dice/outcome%1").arg(i))
+                            .name(tr("outcome %1 and %2")
+                                      .arg(dice::firstDie(i) + 1)
+                                      .arg(dice::secondDie(i) + 1));
             Label1[i] = board.label(indexed("Label1", i), {x + 600, y, 255, 255})
                             .text("0")
                             .font(9, ui::Bold)
                             .alignRight()
                             .border()
-                            .back(Qt::white);
+                            .back(Qt::white)
+                            .heading(tr("stake on outcome %1 and %2")
+                                         .arg(dice::firstDie(i) + 1)
+                                         .arg(dice::secondDie(i) + 1));
             ui::onClick(Image2[i], [this, i] { Image2_Click(i); });
         }
     }
@@ -89,13 +95,15 @@ Dice::Dice(Context &context, QWidget *opener) : GameWindow(context, form, opener
         .hollow();
     for (int k = 0; k < dice::Fields; ++k) {
         const int x = 5760 + 960 * (k / 3), y = 240 + 480 * (k % 3);
-        Command1[k] = board.button(indexed("Command1", k), {x, y, 375, 375}, dice::fieldName(k));
+        Command1[k] = board.button(indexed("Command1", k), {x, y, 375, 375}, dice::fieldName(k))
+                          .name(tr("field %1").arg(dice::fieldName(k)));
         Label3[k] = board.label(indexed("Label3", k), {x + 480, y + 120, 255, 255})
                         .text("0")
                         .font(9, ui::Bold)
                         .alignRight()
                         .border()
-                        .back(Qt::white);
+                        .back(Qt::white)
+                        .heading(tr("stake on field %1").arg(dice::fieldName(k)));
         ui::onClick(Command1[k], [this, k] { Command1_Click(k); });
     }
     board.label("Label5", {6840, 1680, 375, 255})
@@ -114,7 +122,8 @@ Dice::Dice(Context &context, QWidget *opener) : GameWindow(context, form, opener
                         .font(9, ui::Bold)
                         .alignRight()
                         .border()
-                        .back(Qt::white);
+                        .back(Qt::white)
+                        .heading(tr("stake on %1").arg(dice::lineName(j)));
         ui::onClick(Command2[j], [this, j] { Command2_Click(j); });
     }
     board.label("Label6", {6840, 3720, 375, 255})
@@ -124,7 +133,9 @@ Dice::Dice(Context &context, QWidget *opener) : GameWindow(context, form, opener
 
     // The die faces, kept below the client area as the pictures the dice copy.
     for (int k = 0; k < dice::Faces; ++k)
-        Image1[k] = image(indexed("Image1", k), {270 * k, 5535, 270, 270}).picture(facePicture(k));
+        Image1[k] = image(indexed("Image1", k), {270 * k, 5535, 270, 270})
+                        .picture(facePicture(k))
+                        .name(tr("face %1").arg(k + 1));
 
     Image3 = board.image("Image3", {5880, 4440, 615, 615}).stretch();
     Image4 = board.image("Image4", {6720, 4440, 615, 615}).stretch();
@@ -213,6 +224,7 @@ ui::Play Dice::throwDice()
 void Dice::showDie(ui::Picture *die, int face)
 {
     die->setPicture(Image1[face]->picture());
+    die->setAccessibleName(tr("die %1").arg(face + 1));
 }
 
 void Dice::enableStakes(bool on)

@@ -67,8 +67,12 @@ Card::Card(Context &context, QWidget *opener) : GameWindow(context, form, opener
                  .border()
                  .back(Qt::white);
     Command3 = button("Command3", {4920, 1920, 615, 375}, "BET");
-    Label5 =
-        label("Label5", {5640, 1920, 735, 375}).text("0").font(12, ui::Bold).alignRight().border();
+    Label5 = label("Label5", {5640, 1920, 735, 375})
+                 .text("0")
+                 .font(12, ui::Bold)
+                 .alignRight()
+                 .border()
+                 .heading(tr("stake"));
 
     QLabel *credit =
         creditBox("Label14", {3120, 2760, 975, 255}, "Label13", {4200, 2760, 975, 375});
@@ -104,7 +108,7 @@ void Card::MARK_START()
         Picture1[k].set(CardValue[k], CardSuit[k]);
     for (int j = 0; j < mark::Choices; ++j) {
         MarkChoice[j] = mark::Heart;
-        Picture2[j]->setPicture(ui::picture(cards::suitPicture(MarkChoice[j])));
+        cards::showSuit(Picture2[j], MarkChoice[j]);
         Shape1[j]->setFillColor(LampOpen);
     }
     MarkMode = mark::Mode::Combination;
@@ -144,7 +148,7 @@ void Card::Label3_Click()
 void Card::Picture2_Click(int j)
 {
     MarkChoice[j] = mark::nextSuit(MarkChoice[j]);
-    Picture2[j]->setPicture(ui::picture(cards::suitPicture(MarkChoice[j])));
+    cards::showSuit(Picture2[j], MarkChoice[j]);
 }
 
 void Card::Command1_Click()

@@ -37,6 +37,7 @@ Winner::Winner(Context &context, QWidget *opener) : GameWindow(context, form, op
         const int column = k % premium::Columns, row = k / premium::Columns;
         Image2[k] = board.image(ui::indexed("Image2", k), {1125 * column, 1050 * row, 1125, 1050})
                         .picture(tile(puzzle, k))
+                        .name(tr("piece %1").arg(k + 1))
                         .visible(false);
     }
     // The numbers lie above the pieces.

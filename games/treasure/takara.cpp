@@ -19,21 +19,27 @@ Takara::Takara(Context &context, QWidget *opener) : GameWindow(context, form, op
     ui::setBackground(this, ui::rgb(192, 192, 192));
 
     // Picture stores below the client area.
-    Image2 = image("Image2", {240, 4680, 675, 600}).picture("treasure/gold");
-    Image3 = image("Image3", {1200, 4680, 675, 600}).picture("treasure/empty");
-    Image4 = image("Image4", {2280, 4680, 675, 600}).picture("treasure/closed");
+    Image2 = image("Image2", {240, 4680, 675, 600}).picture("treasure/gold").name(tr("gold"));
+    Image3 = image("Image3", {1200, 4680, 675, 600}).picture("treasure/empty").name(tr("empty"));
+    Image4 =
+        image("Image4", {2280, 4680, 675, 600}).picture("treasure/closed").name(tr("closed chest"));
 
     for (int i = 0; i < treasure::Chests; ++i) {
         Image1[i] =
             image(ui::indexed("Image1", i), {240 + 960 * (i % 5), 120 + 840 * (i / 5), 675, 600})
                 .picture(Image4->picture())
-                .enabled(false);
+                .enabled(false)
+                .name(tr("chest %1").arg(i + 1));
         ui::onClick(Image1[i], [this, i] { Image1_Click(i); });
     }
 
     Command1 = button("Command1", {5640, 240, 735, 375}, "BET");
-    Label1 =
-        label("Label1", {5040, 240, 495, 375}).text("0").border().alignRight().font(12, ui::Bold);
+    Label1 = label("Label1", {5040, 240, 495, 375})
+                 .text("0")
+                 .border()
+                 .alignRight()
+                 .font(12, ui::Bold)
+                 .heading(tr("stake"));
     Command2 = button("Command2", {5280, 840, 975, 375}, "START").enabled(false);
     QLabel *win = winBox("Label2", {5160, 1440, 495, 255}, "Label3", {5520, 1800, 735, 375});
     QLabel *credit = creditBox("Label4", {5040, 2760, 975, 255}, "Label5", {5400, 3120, 855, 375});
@@ -86,8 +92,10 @@ void Takara::enter(State state)
 
 void Takara::closeChests()
 {
-    for (ui::Picture *chest : Image1)
+    for (ui::Picture *chest : Image1) {
         chest->setPicture(Image4->picture());
+        chest->setAccessibleDescription(QString());
+    }
 }
 
 void Takara::showStake(std::int64_t stake)
@@ -130,6 +138,7 @@ void Takara::Image1_Click(int index)
 ui::Play Takara::findGold(int index)
 {
     Image1[index]->setPicture(Image2->picture());
+    Image1[index]->setAccessibleDescription(tr("gold"));
     ++FindCount;
     win_ = treasure::winFor(stake_, FindCount);
     showWin(win_);
@@ -144,6 +153,7 @@ ui::Play Takara::findGold(int index)
 ui::Play Takara::findEmpty(int index)
 {
     Image1[index]->setPicture(Image3->picture());
+    Image1[index]->setAccessibleDescription(tr("empty"));
     enter(State::Lost);
     co_await pause(ChestPause);
     Picture1->show();
