@@ -8,10 +8,10 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 # Debian packages, by name.
-build_packages=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev fonts-ipafont-gothic fonts-dejavu-core fonts-dejavu-extra)
+build_packages=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev qt6-wayland fonts-ipafont-gothic fonts-dejavu-core fonts-dejavu-extra)
 package_packages=(build-essential debhelper dpkg-dev lintian)
 test_packages=(xvfb xauth xdotool x11-utils openbox clang libclang-rt-14-dev desktop-file-utils appstream
-  dbus dbus-x11 at-spi2-core python3-pyatspi)
+  dbus dbus-x11 at-spi2-core python3-pyatspi weston xwayland metacity imagemagick)
 
 install_missing() {
   local missing=()

@@ -49,6 +49,8 @@ press_at "$menu" 2760 1080 1095 375 # Ver情報
 about=$(find_window "About") || die "Ver情報 opened nothing"
 check "About is centred with its frame" wait_centred "$about"
 read -r _ _ _ about_height <<<"$(frame_geometry "$about")"
+about_client=$(xwininfo -id "$about" | sed -n 's/^ *Height: *//p')
+echo "About under openbox: client $about_client px, $about_height px with its frame"
 check "About is 113 px high with its frame, not $about_height" [ "$about_height" = 113 ]
 sleep 0.3
 press_at "$about" 1200 840 975 375 # O K (in the panel at -120, 0)
@@ -127,5 +129,28 @@ if [ -n "$frame_test" ]; then
   check "windows are placed with the frame of their kind under openbox" \
     env QT_QPA_PLATFORM=xcb "$frame_test" placedWithTheFrameOfItsKind
 fi
+
+# Under metacity, whose title bar is thick (37 px): the menu and About centred with their frame,
+# About's client area never so low that O K is cut (at least 89 px), O K closing it.
+stop_wm
+start_wm metacity
+"$work/ZelkGame" &
+pid=$!
+menu=$(find_window "$title") || die "no menu under metacity"
+check "the menu is centred with its frame under metacity" wait_centred "$menu"
+sleep 0.3
+press_at "$menu" 2760 1080 1095 375 # Ver情報
+about=$(find_window "About") || die "Ver情報 opened nothing under metacity"
+check "About is centred with its frame under metacity" wait_centred "$about"
+about_client=$(xwininfo -id "$about" | sed -n 's/^ *Height: *//p')
+read -r _ _ _ about_height <<<"$(frame_geometry "$about")"
+echo "About under metacity: client $about_client px, $about_height px with its frame"
+check "About's client area keeps O K whole under metacity: $about_client px, not below 89" \
+  [ "$about_client" -ge 89 ]
+sleep 0.3
+press_at "$about" 1200 840 975 375 # O K (in the panel at -120, 0)
+check "O K closes About under metacity" wait_hidden "$about" 5
+press_exit "$menu" || die "終了 did not end the program under metacity"
+
 summary
 [ "$failed" = 0 ] || exit 1

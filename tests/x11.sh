@@ -15,24 +15,38 @@ start_x() {
   export DISPLAY=":$display"
 }
 
+stop_wm() {
+  if [ -n "${WM_PID:-}" ]; then kill "$WM_PID" 2>/dev/null || true; wait "$WM_PID" 2>/dev/null || true; fi
+  WM_PID=''
+  for _ in $(seq 50); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' || return 0
+    sleep 0.1
+  done
+}
+
 stop_x() {
   if [ -n "${WM_PID:-}" ]; then kill "$WM_PID" 2>/dev/null || true; wait "$WM_PID" 2>/dev/null || true; fi
   if [ -n "${XVFB_PID:-}" ]; then kill "$XVFB_PID" 2>/dev/null || true; wait "$XVFB_PID" 2>/dev/null || true; fi
   return 0
 }
 
-# start_wm: starts openbox with its default settings (not the user's) on the display and waits
-# until it manages windows; stop_x stops it. The display must answer first; openbox is started
-# again if it ends at once (a busy machine can make its first connection fail).
+# start_wm [openbox|metacity]: starts the window manager (openbox by default) with its default
+# settings (not the user's) on the display and waits until it manages windows; stop_wm or stop_x
+# stops it. The display must answer first; it is started again if it ends at once (a busy machine
+# can make its first connection fail).
 start_wm() {
-  local log try
+  local wm=${1:-openbox} log try
   log=$(mktemp)
   for _ in $(seq 100); do
     xprop -root >/dev/null 2>&1 && break
     sleep 0.1
   done
   for try in 1 2 3; do
-    XDG_CONFIG_HOME=/nonexistent openbox --sm-disable >"$log" 2>&1 &
+    if [ "$wm" = metacity ]; then
+      XDG_CONFIG_HOME=/nonexistent metacity --replace --no-composite --sm-disable >"$log" 2>&1 &
+    else
+      XDG_CONFIG_HOME=/nonexistent openbox --sm-disable >"$log" 2>&1 &
+    fi
     WM_PID=$!
     for _ in $(seq 200); do
       if xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; then
@@ -44,7 +58,7 @@ start_wm() {
     done
     kill "$WM_PID" 2>/dev/null || true
     wait "$WM_PID" 2>/dev/null || true
-    echo "openbox did not start (try $try):" >&2
+    echo "$wm did not start (try $try):" >&2
     cat "$log" >&2
   done
   rm -f "$log"

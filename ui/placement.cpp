@@ -39,13 +39,11 @@ bool nativeWayland()
     return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
-// Keeps a fixed window out of the maximised and full-screen states, whatever asks for them, and
-// at its fixed size where the platform does not hold it there.
+// Keeps a fixed window out of the maximised and full-screen states, whatever asks for them.
 class StayNormal : public QObject
 {
 public:
-    explicit StayNormal(QWidget *w) : QObject(w) {}
-    QSize size;
+    using QObject::QObject;
     bool eventFilter(QObject *o, QEvent *e) override
     {
         auto *w = static_cast<QWidget *>(o);
@@ -55,14 +53,6 @@ public:
             QMetaObject::invokeMethod(
                 w, [w, unwanted] { w->setWindowState(w->windowState() & ~unwanted); },
                 Qt::QueuedConnection);
-        } else if (e->type() == QEvent::Resize && size.isValid() && w->size() != size &&
-                   !(w->windowState() & unwanted)) {
-            QMetaObject::invokeMethod(
-                w,
-                [w, this] {
-                    if (w->size() != size) w->resize(size);
-                },
-                Qt::QueuedConnection);
         }
         return false;
     }
@@ -70,8 +60,7 @@ public:
 
 bool sizable(const QWidget *w)
 {
-    const auto *s = w->findChild<StayNormal *>(QString(), Qt::FindDirectChildrenOnly);
-    return w->minimumSize() != w->maximumSize() && !(s && s->size.isValid());
+    return w->minimumSize() != w->maximumSize();
 }
 
 StayNormal *stayNormal(QWidget *w)
@@ -140,7 +129,8 @@ private:
 
 void preferX11ToWayland()
 {
-    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || qEnvironmentVariableIsEmpty("DISPLAY"))
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || qEnvironmentVariableIsEmpty("DISPLAY") ||
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         return;
     // X11 first, Wayland should the X server not answer.
     qputenv("QT_QPA_PLATFORM", "xcb;wayland");
@@ -160,7 +150,8 @@ void noMaximise(QWidget *w, Minimise minimise)
     Qt::WindowFlags flags = w->windowType() | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                             Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     if (minimise == Minimise::Yes) flags |= Qt::WindowMinimizeButtonHint;
-    w->setWindowFlags(flags);
+    // Qt's own Wayland title bar draws every button whatever the hints ask (Qt 6.4).
+    if (!nativeWayland()) w->setWindowFlags(flags);
     stayNormal(w);
 }
 
@@ -171,13 +162,18 @@ void fixSize(QWidget *w, QSize client)
         return;
     }
     w->setMinimumSize(client);
-    w->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     w->resize(client);
-    stayNormal(w)->size = client;
+    stayNormal(w);
 }
 
 void centreWithFrame(QWidget *w, std::function<void(QMargins)> fit)
 {
+    if (nativeWayland()) {
+        // Only the compositor places windows; the window is sized once, with no frame of a
+        // window manager to allow for.
+        if (fit) fit(QMargins());
+        return;
+    }
     QMargins frame = frameOf(w);
     if (frame.isNull()) {
         if (fit) fit(frame); // sized first: whether it is sizable picks the frame to expect

@@ -21,7 +21,8 @@ void preferX11ToWayland();
 // one (none on a bare X server: the first window is placed as if it had no frame); once the
 // window's own frame is known and differs, the window is placed again. fit, when given, sizes the
 // window from its frame before each placement (About keeps a fixed outer height). A minimised,
-// maximised or full-screen window is left where it is.
+// maximised or full-screen window is left where it is. Natively on Wayland, where only the
+// compositor places windows, the window is only sized.
 void centreWithFrame(QWidget *w, std::function<void(QMargins)> fit = {});
 
 // Whether a frame can be a window manager's title bar and borders. A compositor may report its
@@ -33,11 +34,10 @@ enum class Minimise { Yes, No };
 // only if asked, and no maximise button; a request to maximise the window or to fill the screen
 // with it, from whatever it comes, leaves it as it was.
 void noMaximise(QWidget *w, Minimise minimise);
-// Gives such a window its fixed client size. Natively on Wayland the window is not fixed for the
-// compositor: Qt's own title bar there (Qt 6.4) offers maximise to every window, and a compositor
+// Gives such a window its fixed client size. Natively on Wayland the window is only kept from
+// shrinking: Qt's own title bar there (Qt 6.4) offers maximise to every window, and a compositor
 // ends a client whose fixed-size surface cannot fill the maximised state it was given; the
-// window takes that state for a moment and comes back to its size, and a drag on its border
-// cannot change the size either.
+// window takes that state for a moment and comes back to its size.
 void fixSize(QWidget *w, QSize client);
 
 } // namespace ui
