@@ -51,6 +51,27 @@ class Frame : public QObject
 {
     Q_OBJECT
 private slots:
+    // Frames that window managers give are used; a compositor's shadow reported as frame, or
+    // nonsense, is not.
+    void plausibleFrames_data()
+    {
+        QTest::addColumn<QMargins>("frame");
+        QTest::addColumn<bool>("plausible");
+        QTest::newRow("none") << QMargins() << true;
+        QTest::newRow("openbox") << QMargins(1, 21, 1, 5) << true;
+        QTest::newRow("metacity") << QMargins(5, 37, 5, 5) << true;
+        QTest::newRow("Qt's Wayland title bar") << QMargins(3, 30, 3, 3) << true;
+        QTest::newRow("weston's shadow under XWayland") << QMargins(38, 59, 38, 38) << false;
+        QTest::newRow("negative") << QMargins(-4, 20, 0, 0) << false;
+        QTest::newRow("a title bar of 200 px") << QMargins(0, 200, 0, 0) << false;
+    }
+    void plausibleFrames()
+    {
+        QFETCH(QMargins, frame);
+        QFETCH(bool, plausible);
+        QCOMPARE(ui::plausibleFrame(frame), plausible);
+    }
+
     void stakeTakesAtOnceAndRefusesWithoutCredit()
     {
         Bench b;
