@@ -8,7 +8,8 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 # Debian packages, by name.
-build_packages=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev fonts-ipafont-gothic fonts-dejavu-core fonts-dejavu-extra)
+build_packages=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+  fonts-ipafont-gothic fonts-dejavu-core fonts-dejavu-extra)
 package_packages=(build-essential debhelper dpkg-dev lintian)
 test_packages=(xvfb xauth xdotool x11-utils openbox clang libclang-rt-14-dev desktop-file-utils appstream
   dbus dbus-x11 at-spi2-core python3-pyatspi)
