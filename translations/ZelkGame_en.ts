@@ -18,6 +18,21 @@
         <source>stake</source>
         <translation>stake</translation>
     </message>
+    <message>
+        <source>順 列（×１０）</source>
+        <translation>Order (×10)</translation>
+    </message>
+    <message>
+        <source>組合せ（×３）</source>
+        <translation>Set (×3)</translation>
+    </message>
+</context>
+<context>
+    <name>Dango</name>
+    <message>
+        <source>確定</source>
+        <translation>Final</translation>
+    </message>
 </context>
 <context>
     <name>Dice</name>
@@ -295,6 +310,18 @@ Your credits stay as they are.</translation>
     <message>
         <source>stake</source>
         <translation>stake</translation>
+    </message>
+    <message>
+        <source>倍に挑戦しますか？</source>
+        <translation>times? Go on?</translation>
+    </message>
+    <message>
+        <source>START又はBETを押してください。</source>
+        <translation>Press START or BET.</translation>
+    </message>
+    <message>
+        <source>Ｏ Ｋ</source>
+        <translation>Ｏ Ｋ</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,8 @@
 #include "games/bingo/draw/cbingogo.h"
 #include "ui/pictures.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 const QColor LampOpen = ui::rgb(192, 192, 192);
@@ -10,8 +12,8 @@ const QColor LampLit = ui::rgb(0, 255, 0);
 
 QString modeText(mark::Mode mode)
 {
-    return mode == mark::Mode::Order ? QStringLiteral("順 列（×１０）")
-                                     : QStringLiteral("組合せ（×３）");
+    return mode == mark::Mode::Order ? QCoreApplication::translate("Card", "順 列（×１０）")
+                                     : QCoreApplication::translate("Card", "組合せ（×３）");
 }
 
 QString bonusText(int bonus)
