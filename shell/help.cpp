@@ -2,6 +2,7 @@
 
 #include "shell/gamemain.h"
 #include "ui/form.h"
+#include "ui/paragraph.h"
 #include "ui/pictures.h"
 #include "ui/placement.h"
 
@@ -70,6 +71,7 @@ Help::Help(GameMain *menu) : QWidget(menu, Qt::Window), menu_(menu)
     for (const Topic &t : descriptions) {
         auto text = in.label(t.name, t.rect).text(tr(t.caption)).font(9).wrap();
         if (QLatin1String(t.name) == QLatin1String("Label14")) text.fore(ui::rgb(255, 0, 0));
+        ui::fitParagraph(text.get()); // an English line has descenders below the box's edge
     }
     ui::onClick(findChild<QPushButton *>("Command1"), [this] { close_(); });
     ui::centreWithFrame(this);
