@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The arcade's three commands, for a Debian 12 machine:
 #   ./build.sh run      installs what is missing, builds and starts the arcade
 #   ./build.sh test     installs what is missing, builds and runs every test headless,

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The translations in translations/ are what lupdate makes of the sources, and complete:
 #   check_translations.sh <lupdate> [lupdate options...]
 # lupdate runs over the sources into a copy of each .ts file; any difference (a text added,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The language the arcade speaks: chosen from the user's languages as the C library and Qt read
 // them, and the English translation as the windows show it.
 #include "testing.h"

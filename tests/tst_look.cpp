@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the player sees, over every window: every label's text whole inside its box, framed boxes
 // that draw their digits whole and read closed on white, and Bingo's fonts and bet-table caption.
 #include "testing.h"

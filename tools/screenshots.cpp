@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the menu, Help, About and every game window as they open, under the offscreen
 // platform, into PNG files: screenshots [folder] (default docs/). The records window is rendered
 // after a session in which a player clicks about in every game, and again once the balance is
