@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The arcade's three commands, for a Debian 12 machine:
 #   ./build.sh run      installs what is missing, builds and starts the arcade
 #   ./build.sh test     installs what is missing, builds and runs every test headless,
@@ -8,7 +9,8 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 # Debian packages, by name.
-build_packages=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev qt6-wayland fonts-ipafont-gothic fonts-dejavu-core fonts-dejavu-extra)
+build_packages=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev qt6-wayland qt6-tools-dev qt6-l10n-tools
+  qt6-translations-l10n fonts-ipafont-gothic fonts-dejavu-core fonts-dejavu-extra)
 package_packages=(build-essential debhelper dpkg-dev lintian)
 test_packages=(xvfb xauth xdotool x11-utils openbox clang libclang-rt-14-dev desktop-file-utils appstream
   dbus dbus-x11 at-spi2-core python3-pyatspi weston xwayland metacity imagemagick)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // With ARCADE_REPORT_PAINT set, prints "first-paint <ms since the process started>

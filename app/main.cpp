@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/firstpaint.h"
 #include "shell/arcade.h"
 #include "ui/form.h"
+#include "ui/language.h"
 #include "ui/placement.h"
 #include "ui/random.h"
 #include "ui/scheduler.h"
@@ -61,6 +63,9 @@ int main(int argc, char *argv[])
     QApplication::setQuitOnLastWindowClosed(false); // the menu alone ends the program
     firstpaint::installIfAsked(app);                // for bench/perf
     ui::installFonts();
+    // The player's language: Japanese as written, or English (Qt's own texts alike).
+    if (!ui::installTranslation(ui::languageFromEnvironment()))
+        std::fputs("ZelkGame: the English translation is missing; texts stay Japanese\n", stderr);
 
     ui::RealScheduler clock;
     ui::SystemRandom random;

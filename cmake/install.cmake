@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installation: the program, its desktop entry, its icon in the hicolor theme and its AppStream
 # metadata, in the usual places under the prefix:
 #   cmake --install <build> --prefix /usr/local

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file's reader and writer on arbitrary bytes: read them as a file, set a few keys
 // as the arcade does, write, read back. Every key reads back the value last set for it, every
 // line of the file keeps its bytes and its order (only the lines of the keys set change, and

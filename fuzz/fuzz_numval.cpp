@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // NumVal on arbitrary text: never a NaN, never undefined behaviour, and on every decimal number
 // the same value as the C library's strtod reading that number (its blanks taken out, a D
 // exponent written E). Rounding to integers agrees at both widths. The leading 8 bytes, read as

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fuzzes the settings file's reader and writer and NumVal with libFuzzer for a bounded time:
 # builds fuzz/ with clang into build-fuzz/, then runs each target from the committed seed corpus
 # (fuzz/corpus/<target>/) for FUZZ_SECONDS seconds (25 by default). Exits non-zero when a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "arcade.h"
 
 #include "shell/gamemain.h"
@@ -25,8 +26,8 @@ bool Arcade::start(const QString &programDir)
     lock_ = std::make_unique<QLockFile>(path + QStringLiteral(".lock"));
     lock_->setStaleLockTime(0);
     if (!lock_->tryLock(0)) {
-        QMessageBox box(QMessageBox::Warning, QString::fromUtf8(Title),
-                        QString::fromUtf8(SecondCopyMessage), QMessageBox::Ok);
+        QMessageBox box(QMessageBox::Warning, QCoreApplication::translate("Arcade", Title),
+                        QCoreApplication::translate("Arcade", SecondCopyMessage), QMessageBox::Ok);
         box.setObjectName("SecondCopy");
         ui::noMaximise(&box, ui::Minimise::No);
         box.exec();

@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "frame/context.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <memory>
@@ -13,8 +15,10 @@ class QLockFile;
 class Arcade
 {
 public:
-    static constexpr const char *Title = "Zelkのゲーム屋さん";
-    static constexpr const char *SecondCopyMessage = "既に､起動されています。";
+    // The message's title and text as written; shown translated (context "Arcade").
+    static constexpr const char *Title = QT_TRANSLATE_NOOP("Arcade", "Zelkのゲーム屋さん");
+    static constexpr const char *SecondCopyMessage =
+        QT_TRANSLATE_NOOP("Arcade", "既に､起動されています。");
     // The pixmap cache's size in KiB while the arcade runs.
     static constexpr int PixmapCacheKb = 512;
 

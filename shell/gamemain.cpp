@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "gamemain.h"
 
 #include "frame/gamewindow.h"
@@ -19,23 +20,23 @@ struct GameButton
 {
     const char *name;
     ui::Rect rect;
-    const char *caption;
+    const char *caption; // the source text; translated where it is shown
     const char *form;
 };
 // In the order of their numbers, which is also the keyboard focus order.
 const GameButton Buttons[] = {
-    {"Command1", {120, 120, 1095, 495}, "ビンゴ", "Bingo"},
-    {"Command2", {120, 840, 1095, 495}, "宝探し", "Takara"},
-    {"Command3", {1440, 840, 1095, 495}, "ルーレット", "Roter"},
-    {"Command4", {120, 1560, 1095, 495}, "サイコロ", "Dice"},
-    {"Command5", {1440, 120, 1095, 495}, "スロット", "Slot"},
-    {"Command6", {2760, 120, 1095, 375}, "おまけ", "Winner"},
-    {"Command7", {1440, 1560, 1095, 495}, "かぶ", "Kabu"},
-    {"Command8", {2760, 1680, 1095, 375}, "終了", nullptr},
-    {"Command9", {2760, 1080, 1095, 375}, "Ver情報", nullptr},
-    {"Command10", {2760, 600, 1095, 375}, "HELP", nullptr},
-    {"Command11", {120, 2280, 1095, 495}, "ドッグレース", "Dango"},
-    {"Command12", {1440, 2280, 1095, 495}, "マーク", "Card"},
+    {"Command1", {120, 120, 1095, 495}, QT_TRANSLATE_NOOP("GameMain", "ビンゴ"), "Bingo"},
+    {"Command2", {120, 840, 1095, 495}, QT_TRANSLATE_NOOP("GameMain", "宝探し"), "Takara"},
+    {"Command3", {1440, 840, 1095, 495}, QT_TRANSLATE_NOOP("GameMain", "ルーレット"), "Roter"},
+    {"Command4", {120, 1560, 1095, 495}, QT_TRANSLATE_NOOP("GameMain", "サイコロ"), "Dice"},
+    {"Command5", {1440, 120, 1095, 495}, QT_TRANSLATE_NOOP("GameMain", "スロット"), "Slot"},
+    {"Command6", {2760, 120, 1095, 375}, QT_TRANSLATE_NOOP("GameMain", "おまけ"), "Winner"},
+    {"Command7", {1440, 1560, 1095, 495}, QT_TRANSLATE_NOOP("GameMain", "かぶ"), "Kabu"},
+    {"Command8", {2760, 1680, 1095, 375}, QT_TRANSLATE_NOOP("GameMain", "終了"), nullptr},
+    {"Command9", {2760, 1080, 1095, 375}, QT_TRANSLATE_NOOP("GameMain", "Ver情報"), nullptr},
+    {"Command10", {2760, 600, 1095, 375}, QT_TRANSLATE_NOOP("GameMain", "HELP"), nullptr},
+    {"Command11", {120, 2280, 1095, 495}, QT_TRANSLATE_NOOP("GameMain", "ドッグレース"), "Dango"},
+    {"Command12", {1440, 2280, 1095, 495}, QT_TRANSLATE_NOOP("GameMain", "マーク"), "Card"},
 };
 
 } // namespace
@@ -43,7 +44,7 @@ const GameButton Buttons[] = {
 GameMain::GameMain(Context &context) : ui::Builder(this), context_(context)
 {
     setObjectName("GameMain");
-    setWindowTitle(QStringLiteral("Zelkのゲーム屋さん"));
+    setWindowTitle(tr("Zelkのゲーム屋さん"));
     setWindowIcon(ui::icon("icons/GameMain"));
     ui::noMaximise(this, ui::Minimise::Yes);
     ui::fixSize(this, ui::pxSize(4020, 3015));
@@ -52,7 +53,7 @@ GameMain::GameMain(Context &context) : ui::Builder(this), context_(context)
     shape("Shape1", {0, 0, 2655, 3015}, ui::Shape::Rectangle).fill(ui::rgb(128, 255, 128));
     QWidget *previous = nullptr;
     for (const GameButton &b : Buttons) {
-        QPushButton *w = button(b.name, b.rect, QString::fromUtf8(b.caption));
+        QPushButton *w = button(b.name, b.rect, tr(b.caption));
         if (b.form) ui::onClick(w, [this, form = QString(b.form)] { openGame(form); });
         if (previous) setTabOrder(previous, w);
         previous = w;

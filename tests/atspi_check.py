@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Reads the running arcade as a screen reader does, over the accessibility bus: opens every
 window from the menu by pressing its buttons through AT-SPI, and checks each window's tree:
 every button and every picture is named, every control that can be pressed takes the focus, and

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program read by a screen reader: in a real X server with its own session bus and
 # accessibility bus (at-spi2-core), a small reader (tests/atspi_check.py, python3-pyatspi) opens
 # every window from the menu by pressing its buttons through AT-SPI and checks that every control

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program in a real X server, in a fresh directory: a first start, then "終了" clicked at
 # its place on the menu. The settings file then holds the first balance of 100. Before that, the
 # program started with no display at all, or with one that does not answer, says so in one line

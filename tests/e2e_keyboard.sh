@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program played from the keyboard alone: a round of the nine games with keys only (no
 # mouse event at all), Tab moving the focus to the control wanted, read over AT-SPI, and Space
 # acting on it (tests/keyboard_round.py); the settings file is checked after each game.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program in a real X server, in a fresh directory, played by mouse clicks at the
 # windows' own places: a second copy is refused while the first runs on; every game is played
 # once from the menu (stake, play, wait for the result, leave); Help opens a game from its topic;

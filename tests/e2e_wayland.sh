@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program on a Wayland desktop: weston nested in Xvfb (its x11 back end, the pixman
 # renderer), first with the arcade as a native Wayland client, then as an X11 client of weston's
 # XWayland, which the arcade chooses itself when a Wayland session offers X11.

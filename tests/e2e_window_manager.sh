@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program under a window manager (openbox in Xvfb), which frames every window: the menu,
 # Help, About and every game window are centred on the screen with their frame, within a pixel;
 # About is 1700 twips (113 px) high with its frame; Return on the focused HELP button, reached by

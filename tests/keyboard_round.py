@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A keyboard-only round of the nine games: keys only (xdotool key, never the mouse), with Tab
 moving the focus until the control wanted has it, as a player who reads the focus does (the
 focused control is read over AT-SPI), and Space acting on it. After each game the settings file

@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "testing.h"
 
 #include "ui/access.h"
 #include "ui/form.h"
 #include "ui/keys.h"
+#include "ui/language.h"
 
 #include <QAbstractButton>
 #include <QFile>
@@ -53,6 +55,10 @@ void arcadeTestSetUp()
     QApplication::setApplicationName("ZelkGameTest");
     QApplication::setQuitOnLastWindowClosed(false);
     ui::installFonts();
+    // ARCADE_TEST_LANGUAGE=en runs a test with the English translation, as a player would see it.
+    if (qEnvironmentVariable("ARCADE_TEST_LANGUAGE") == QLatin1String("en") &&
+        !ui::installTranslation(ui::Language::English))
+        qFatal("the English translation is missing");
     ui::installKeyboard();
     ui::installAccessibility();
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keyboard and the screen reader's view of every window: clickable labels and pictures take
 // the focus and act on Space and Return once a keystroke, control arrays are Tab groups walked
 // by the arrow keys, the focus frame shows after a click, and Qt's accessibility interfaces name

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The BINGO window on the virtual clock with scripted deals: betting, the timeline of a game,
 // banners, frozen odds, the settlement and the file, and a window closed in the middle of a game.
 #include "testing.h"

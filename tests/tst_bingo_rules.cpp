@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Bingo card maker, line checker and odds, on plain cells without a window.
 #include "testing.h"
 

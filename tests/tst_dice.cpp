@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Dice window: its layout, stakes, the throw on the virtual clock with forced dice, the
 // payout, the saved balance, and a window closed in the middle of a throw.
 #include "testing.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dice board's rules: the fields of the outcomes, the lines through them, and the payout.
 #include "games/dice/dicerules.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Dog Race window: deal, bets, the paced race, payout, the type scores in the file, closing.
 #include "testing.h"
 

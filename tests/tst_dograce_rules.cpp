@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dog race rules: step draws, odds from the type scores, the winning pair, the frames.
 #include "testing.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // cBingoGo: numbers 1 to Total in a random order, the first Last of them written to the Tags.
 #include "testing.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The frame every game window shares: stake and pay, the CREDIT and WIN boxes, the return to the
 // menu, and a play finished at once when its window is closed.
 #include "testing.h"

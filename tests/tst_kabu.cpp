@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Oicyo Kabu window on the virtual clock with scripted deals: betting, the dealer's play,
 // the settlement and its save, the special hands, and closing the window mid-deal.
 #include "testing.h"

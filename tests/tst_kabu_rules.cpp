@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules of Oicho-Kabu: cards of the deck, hand totals, the dealer's special hands, the
 // dealer's third-card decision and three of a kind.
 #include "testing.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the player sees, over every window: every label's text whole inside its box, framed boxes
 // that draw their digits whole and read closed on white, and Bingo's fonts and bet-table caption.
 #include "testing.h"
@@ -12,6 +13,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPushButton>
+#include <QTextLayout>
 
 #include <climits>
 #include <tuple>
@@ -30,9 +32,28 @@ QString cut(const ui::Label *l)
     const QRectF inside(l->contentsRect());
     QRectF ink;
     if (l->wordWrap()) {
-        // Lines of the paragraph: the last one's letters stand on its baseline.
+        // Lines of the paragraph: the last one's ink ends on its baseline, or where its Latin
+        // letters' descenders (g, p, y) end below it.
         ink = fm.boundingRect(inside, int(l->alignment()) | Qt::TextWordWrap, d.text);
-        ink.setBottom(ink.bottom() - fm.descent());
+        QTextLayout layout(d.text, d.font);
+        QTextOption option(l->alignment());
+        option.setWrapMode(QTextOption::WordWrap);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        QTextLine last;
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(inside.width());
+            last = line;
+        }
+        layout.endLayout();
+        QString latin; // Japanese letters stand on the line as set
+        if (last.isValid())
+            for (QChar c : d.text.mid(last.textStart(), last.textLength()))
+                if (c.unicode() < 0x3000 && !c.isSpace()) latin += c;
+        // Less than a pixel below the baseline is the overshoot of round letters, not a descender.
+        qreal below = latin.isEmpty() ? 0 : fm.tightBoundingRect(latin).bottom();
+        if (below < 1) below = 0;
+        ink.setBottom(ink.bottom() - fm.descent() + below);
     } else {
         const QRectF room = d.room;
         const QRectF layout = fm.boundingRect(room, int(l->alignment()), d.text);

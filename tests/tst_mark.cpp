@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Mark window: the deal, the turn of the cards with its pauses, the lamps, the banners, the
 // pay and the return to the design state after every play, and closing in the middle of a play.
 #include "testing.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Mark's rules: the deck, the matching of a card against the choices in both modes, the pay.
 #include "testing.h"
 

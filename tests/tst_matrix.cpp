@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Closing a game window at every moment of its plays. For each game a scripted play is first run
 // to its end on the virtual clock, recording the moment every pause, frame step or timer tick
 // ends, and what finishing the play and leaving gives (Credit and the settings file). Then, for

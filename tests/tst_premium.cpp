@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Premium window: pieces loaded from and saved to the settings file, the 50-credit purchase
 // with its highlight and STOP on the virtual clock, the completion and CLEAR, and closing the
 // window in the middle of a purchase.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the puzzle pieces are kept in the settings file: offset plus a flag, read back leniently.
 #include "testing.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The records: what every game took and gave, kept in ZelkRecord.ini beside the settings file,
 // shown by the records window that the menu's CREDIT box opens. The check that matters is the
 // invariant: over any sequence of plays, closes and fresh starts, the games' paid minus staked

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Roulette window: stakes, the run on the virtual clock with a forced stop lamp, the
 // payout, the saved balance and the buttons before, during and after a run.
 #include "testing.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The roulette's rules: the payout of each lamp, the run of the light, the return per credit.
 #include "games/roulette/wheel.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The play runtime: pauses and timers on the virtual clock, plays owned and destroyed by their
 // windows, and the finish-at-once of a window closed in the middle of a play.
 #include "testing.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pacing on a clock that wakes late: the real clock runs a callback a little after its due time,
 // and a play of many short pauses must not fall behind by the sum of those delays.
 #include "testing.h"

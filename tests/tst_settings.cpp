@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file and the credit store: reading numbers, the profile layout, the balance and
 // its check values, and damaged files.
 #include "testing.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Damaged and hostile settings files: what the arcade does with each at start-up and at a save.
 //
 // Every case runs the arcade's own steps (choose the settings path, take the lock, load, play

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving survives being killed at any moment. A child process (this program, started with
 // --save-loop) loads the balance as the arcade does at start-up and then saves in a loop, the
 // balance and a game's own key in turn, announcing each save before and after it; it is killed

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menu, Help and About, driven by widget name: start-up, opening every game from the menu
 // and from Help and coming back, the single running copy, and leaving the arcade.
 #include "testing.h"

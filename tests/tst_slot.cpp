@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Slot Machine window: stakes, the spin on the virtual clock with forced start rows, the
 // payout, the saved balance and the buttons before, during and after a spin.
 #include "testing.h"

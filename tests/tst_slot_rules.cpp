@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The slot machine's rules: stop rows and factor, the reels' motion, the return per credit.
 #include "games/slot/reels.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Long play: every game played a thousand times in one window on the virtual clock, once with
 // scripted chance and once with the real random source. The player's choices (stakes, cards,
 // chests, answers, when to press STOP) come from a seeded generator of the test's own. After

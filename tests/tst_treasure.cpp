@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Treasure Hunting window, played with scripted chance on the virtual clock.
 #include "testing.h"
 

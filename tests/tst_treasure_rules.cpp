@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The treasure hunt's rules: what a chest's code does when clicked, and the doubling ladder.
 #include "testing.h"
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Helpers for the tests that run the real program in a real X server (sourced, not run): the X
 # server and a window manager, windows and their frames, clicks at the windows' own places (given
 # in twips relative to a window's client area), counted checks and the settings file $ini.

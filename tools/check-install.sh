@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the arcade into a temporary directory and checks what a desktop needs from it: the
 # program, the desktop entry, the icon at every size and the AppStream metadata, run through
 # desktop-file-validate and appstreamcli; then starts the installed program from the read-only

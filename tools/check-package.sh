@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package with ./build.sh package and checks it: lintian finds no error and no
 # warning; the package holds exactly the program, its desktop entry, icons, metadata, manual page
 # and the usual Debian files, with no path of the build tree in any of them; and the program

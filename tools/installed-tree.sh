@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks of an installed arcade, shared by tools/check-install.sh (a prefix install) and
 # tools/check-package.sh (the extracted Debian package). Sourced, not run:
 #

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders an SVG picture into a square PNG of the given size, for the icon theme:
 //   render-icon input.svg output.png size
 // It paints on an image in memory and needs no window system (nor fonts: icons hold no text).

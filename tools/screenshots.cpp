@@ -1,12 +1,16 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the menu, Help, About and every game window as they open, under the offscreen
 // platform, into PNG files: screenshots [folder] (default docs/). The records window is rendered
 // after a session in which a player clicks about in every game, and again once the balance is
-// gone, offering the fresh start.
+// gone, offering the fresh start. With `screenshots folder en` the windows speak English and their
+// pictures are named menu-en.png and so on; the game windows, whose captions are the same in both
+// languages, are not rendered again.
+#include "frame/gamewindow.h"
 #include "shell/gamemain.h"
 #include "shell/gametable.h"
 #include "shell/records.h"
-#include "frame/gamewindow.h"
 #include "ui/form.h"
+#include "ui/language.h"
 #include "ui/random.h"
 #include "ui/scheduler.h"
 
@@ -60,6 +64,9 @@ int main(int argc, char *argv[])
     ui::installFonts();
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs");
     QDir().mkpath(folder);
+    const bool english = argc > 2 && QByteArray(argv[2]) == "en";
+    if (english && !ui::installTranslation(ui::Language::English)) return 1;
+    const QString suffix = english ? QStringLiteral("-en") : QString();
 
     ui::VirtualScheduler clock;
     ui::SystemRandom random;
@@ -72,7 +79,7 @@ int main(int argc, char *argv[])
     menu.show();
     const auto save = [&](QWidget *w, const QString &name) {
         QApplication::processEvents();
-        w->grab().save(QDir(folder).filePath(name + QStringLiteral(".png")));
+        w->grab().save(QDir(folder).filePath(name + suffix + QStringLiteral(".png")));
     };
     save(&menu, QStringLiteral("menu"));
     menu.openHelp();
@@ -82,7 +89,7 @@ int main(int argc, char *argv[])
     QStringList forms;
     for (const GameEntry &g : gameTable()) {
         GameWindow *w = menu.openGame(g.form);
-        save(w, g.form.toLower());
+        if (!english) save(w, g.form.toLower());
         delete w;
         menu.show();
         forms << g.form;

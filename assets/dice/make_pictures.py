@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the dice artwork: the six die faces (18 x 18), the 36 outcome pictures of two dice
 (36 x 18, first die left) and the window icon (32 x 32). Run it from anywhere; it writes next
 to itself and into ../icons."""

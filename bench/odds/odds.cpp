@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The odds table: plays every game's rules many times from one fixed seed and prints, for every
 // kind of bet, the credits returned per credit staked, next to the exact value where the game
 // allows one (by counting every outcome, or by a formula).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The baseline of the start-up, memory and idle figures: a bare Qt program that opens one small
 // window with a label and a button, built with the arcade's flags. With ARCADE_REPORT_PAINT set
 // it reports its first paint with the arcade's own code (app/firstpaint.h).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // perf_play: the arcade's plays and windows on the real clock, in one process (run.sh runs it).
 //
 //   perf_play play GAME REPS    GAME is roulette, bingo, dice, slot or dograce

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // perf_probe: starts a program that reports its first paint (ARCADE_REPORT_PAINT) and measures
 // it from outside, through /proc:
 //

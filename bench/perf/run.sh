@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The arcade's performance against a bare Qt window, both measured in this same run:
 #
 #   bench/perf/run.sh [BUILD_DIR]

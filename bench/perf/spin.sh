@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A slot spin's CPU, on X11 (Xvfb) and natively on Wayland (weston nested in Xvfb), for this tree
 # and for a baseline in the same run:
 #

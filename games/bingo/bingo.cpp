@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "bingo.h"
 
 #include "games/common/cards.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "dango.h"
 
 #include "games/bingo/draw/cbingogo.h"
@@ -107,7 +108,7 @@ Dango::Dango(Context &context, QWidget *opener) : GameWindow(context, form, open
     Picture3 = pictureBox("Picture3", {1560, 2640, 2175, 615}).back(ui::rgb(192, 192, 192));
     const ui::Builder result = in(Picture3);
     result.label("Label4", {0, 120, 735, 375})
-        .text("確定")
+        .text(tr("確定"))
         .fore(ui::rgb(0, 0, 255))
         .font(15.75, ui::Bold);
     for (int k = 0; k < 2; ++k)

@@ -1,7 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "card.h"
 
 #include "games/bingo/draw/cbingogo.h"
 #include "ui/pictures.h"
+
+#include <QCoreApplication>
 
 namespace {
 
@@ -10,8 +13,8 @@ const QColor LampLit = ui::rgb(0, 255, 0);
 
 QString modeText(mark::Mode mode)
 {
-    return mode == mark::Mode::Order ? QStringLiteral("順 列（×１０）")
-                                     : QStringLiteral("組合せ（×３）");
+    return mode == mark::Mode::Order ? QCoreApplication::translate("Card", "順 列（×１０）")
+                                     : QCoreApplication::translate("Card", "組合せ（×３）");
 }
 
 QString bonusText(int bonus)

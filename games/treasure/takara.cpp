@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "takara.h"
 
 #include "games/bingo/draw/cbingogo.h"
@@ -52,7 +53,7 @@ Takara::Takara(Context &context, QWidget *opener) : GameWindow(context, form, op
     const ui::Builder question = in(Picture2);
     question.image("Image5", {120, 240, 480, 480}).picture("treasure/question");
     Label6 = question.label("Label6", {720, 360, 495, 255}).center().font(9, ui::Bold);
-    question.label("Label7", {1200, 360, 1695, 255}).text("倍に挑戦しますか？");
+    question.label("Label7", {1200, 360, 1695, 255}).text(tr("倍に挑戦しますか？"));
     auto yes = question.button("Command4", {360, 840, 975, 375}, "Yes").font(9, ui::Bold);
     auto no = question.button("Command5", {1680, 840, 975, 375}, "No").font(9, ui::Bold);
 
@@ -60,8 +61,8 @@ Takara::Takara(Context &context, QWidget *opener) : GameWindow(context, form, op
         pictureBox("Picture3", {840, 1440, 3495, 1095}).back(ui::rgb(255, 255, 128)).visible(false);
     const ui::Builder hint = in(Picture3);
     hint.image("Image6", {120, 120, 480, 480}).picture("treasure/info");
-    hint.label("Label8", {720, 240, 2655, 255}).text("START又はBETを押してください。");
-    auto ok = hint.button("Command6", {1200, 600, 975, 375}, "Ｏ Ｋ");
+    hint.label("Label8", {720, 240, 2655, 255}).text(tr("START又はBETを押してください。"));
+    auto ok = hint.button("Command6", {1200, 600, 975, 375}, tr("Ｏ Ｋ"));
 
     ui::onClick(Command1, [this] { Command1_Click(); });
     ui::onClick(Command2, [this] { Command2_Click(); });
