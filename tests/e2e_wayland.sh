@@ -200,9 +200,15 @@ check "no Wayland protocol error" no_protocol_error
 # --- As an X11 client of XWayland ---------------------------------------------------------------
 
 export DISPLAY=$xwayland
+# weston starts XWayland at the first connection: it must answer before the program looks.
+for _ in $(seq 300); do
+  xprop -root >/dev/null 2>&1 && break
+  sleep 0.1
+done
+xprop -root >/dev/null 2>&1 || die "weston's XWayland did not answer"
 WAYLAND_DISPLAY=arcade-wayland "$work/ZelkGame" >"$work/arcade.log" 2>&1 &
 pid=$!
-menu=$(find_window "$title") || die "under XWayland the menu is no X11 window"
+menu=$(find_window "$title") || die "under XWayland the menu is no X11 window: $(cat "$work/arcade.log")"
 read -r _ _ mw mh <<<"$(frame_geometry "$menu")"
 sleep 0.5
 press_at "$menu" 2760 1080 1095 375 # Ver情報
