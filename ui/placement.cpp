@@ -64,12 +64,12 @@ bool sizable(const QWidget *w)
     return w->minimumSize() != w->maximumSize();
 }
 
-StayNormal *stayNormal(QWidget *w)
+// Installs the filter once for each window.
+void stayNormal(QWidget *w)
 {
-    if (auto *s = w->findChild<StayNormal *>(QString(), Qt::FindDirectChildrenOnly)) return s;
-    auto *s = new StayNormal(w);
-    w->installEventFilter(s);
-    return s;
+    for (QObject *child : w->children())
+        if (dynamic_cast<StayNormal *>(child)) return;
+    w->installEventFilter(new StayNormal(w));
 }
 
 void place(QWidget *w, const QMargins &frame, const std::function<void(QMargins)> &fit)
