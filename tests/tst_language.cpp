@@ -70,7 +70,7 @@ private slots:
             {"Command1", "Bingo"}, {"Command2", "Treasure"},  {"Command3", "Roulette"},
             {"Command4", "Dice"},  {"Command5", "Slot"},      {"Command6", "Bonus"},
             {"Command7", "Kabu"},  {"Command8", "Exit"},      {"Command9", "About"},
-            {"Command10", "HELP"}, {"Command11", "Dog Race"}, {"Command12", "Suits"},
+            {"Command10", "HELP"}, {"Command11", "Dog Race"}, {"Command12", "Mark"},
         };
         for (const auto &[name, caption] : captions)
             QCOMPARE(text(&menu, name), QString(caption));

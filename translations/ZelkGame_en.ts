@@ -113,7 +113,7 @@
     </message>
     <message>
         <source>マーク</source>
-        <translation>Suits</translation>
+        <translation>Mark</translation>
     </message>
     <message>
         <source>Zelkのゲーム屋さん</source>
@@ -164,7 +164,7 @@
     </message>
     <message>
         <source>・ マーク</source>
-        <translation>• Suits</translation>
+        <translation>• Mark</translation>
     </message>
     <message>
         <source>・ おまけ</source>
