@@ -200,6 +200,7 @@ check "no Wayland protocol error" no_protocol_error
 # --- As an X11 client of XWayland ---------------------------------------------------------------
 
 export DISPLAY=$xwayland
+unset QT_QPA_PLATFORM # the program chooses X11 itself
 # weston starts XWayland at the first connection: it must answer before the program looks.
 for _ in $(seq 300); do
   xprop -root >/dev/null 2>&1 && break
