@@ -194,6 +194,7 @@ status=0
 wait "$pid" || status=$?
 pid=''
 check "the program ended with status 0, not $status" [ "$status" = 0 ]
+[ "$status" = 0 ] || tail -n 60 "$work/arcade.log" >&2
 no_protocol_error() { ! grep -q 'Protocol error' "$work/arcade.log"; }
 check "no Wayland protocol error" no_protocol_error
 
