@@ -42,31 +42,23 @@ void GameWindow::setFrameWidgets(QLabel *creditBox, QLabel *winBox, QAbstractBut
 QLabel *GameWindow::creditBox(const QString &heading, ui::Rect headingRect, const QString &box,
                               ui::Rect boxRect, double points)
 {
-    label(heading, headingRect)
-        .text(QStringLiteral("CREDIT"))
-        .fore(ui::rgb(255, 0, 0))
-        .font(points - 0.75, ui::Bold);
-    return label(box, boxRect)
-        .text(QStringLiteral("0"))
-        .border()
-        .alignRight()
-        .font(points, ui::Bold)
-        .heading(QStringLiteral("CREDIT"));
+    return headedBox(QStringLiteral("CREDIT"), ui::rgb(255, 0, 0), heading, headingRect, box,
+                     boxRect, points);
 }
 
 QLabel *GameWindow::winBox(const QString &heading, ui::Rect headingRect, const QString &box,
                            ui::Rect boxRect, double points)
 {
-    label(heading, headingRect)
-        .text(QStringLiteral("WIN"))
-        .fore(ui::rgb(0, 0, 255))
-        .font(points - 0.75, ui::Bold);
-    return label(box, boxRect)
-        .text(QStringLiteral("0"))
-        .border()
-        .alignRight()
-        .font(points, ui::Bold)
-        .heading(QStringLiteral("WIN"));
+    return headedBox(QStringLiteral("WIN"), ui::rgb(0, 0, 255), heading, headingRect, box,
+                     boxRect, points);
+}
+
+QLabel *GameWindow::headedBox(const QString &caption, const QColor &colour,
+                              const QString &heading, ui::Rect headingRect, const QString &box,
+                              ui::Rect boxRect, double points)
+{
+    label(heading, headingRect).text(caption).fore(colour).font(points - 0.75, ui::Bold);
+    return label(box, boxRect).text(QStringLiteral("0")).border().alignRight().font(points, ui::Bold).heading(caption);
 }
 
 double GameWindow::displayRate() const

@@ -97,6 +97,10 @@ protected:
     bool event(QEvent *e) override;
 
 private:
+    // A heading in its colour over a bordered, right-aligned number box read by its heading.
+    QLabel *headedBox(const QString &caption, const QColor &colour, const QString &heading,
+                      ui::Rect headingRect, const QString &box, ui::Rect boxRect, double points);
+
     Context &context_;
     ui::Timeline timeline_;
     ui::Play play_;
