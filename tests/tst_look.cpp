@@ -13,6 +13,7 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include <algorithm>
 #include <climits>
 #include <tuple>
 #include <vector>
@@ -57,6 +58,92 @@ QString cut(const ui::Label *l)
     return where;
 }
 
+// The largest values that boxes show, beyond the CREDIT and WIN boxes: stakes of a hundred on a
+// Dice outcome, field or line, a dog race pair's highest odds and a stake of a hundred on it,
+// Treasure's and Bingo's stakes, roulette's stake boxes, Kabu's and Mark's bets.
+struct LargestValue
+{
+    const char *form;
+    const char *label; // a name, or the name of an array with "(" at its end
+    const char *value;
+};
+constexpr LargestValue LargestValues[] = {
+    {"Dice", "Label1(", "100"},   {"Dice", "Label3(", "100"},  {"Dice", "Label4(", "100"},
+    {"Dango", "Label5(", "99"},   {"Dango", "Label6(", "100"}, {"Takara", "Label1", "12345"},
+    {"Bingo", "Label6(", "9999"}, {"Bingo", "Label9(", "500"}, {"Roter", "Label2", "1000"},
+    {"Roter", "Label3", "1000"},  {"Roter", "Label4", "1000"}, {"Roter", "Label5", "1000"},
+    {"Kabu", "Label3(", "9999"},  {"Card", "Label4", "9999"},
+};
+
+void showLargest(QWidget *window)
+{
+    for (const LargestValue &v : LargestValues)
+        if (window->objectName() == v.form)
+            for (ui::Label *l : window->findChildren<ui::Label *>()) {
+                const QString name = l->objectName(), want = v.label;
+                if (want.endsWith('(') ? name.startsWith(want) : name == want) l->setText(v.value);
+            }
+}
+
+// Where a label drawn narrower or smaller than its font became hard to read, or "": its digits
+// shorter than LeastDigitPixels, or a letter of it drawn nowhere as dark as the text colour (a
+// squeezed stroke smeared into grey). Judged from the label as painted.
+QString illegible(ui::Label *l)
+{
+    const ui::Label::Drawn &d = l->drawn();
+    const QFont given = l->font();
+    if (d.text.isEmpty() ||
+        (d.font.family() == given.family() && d.font.families() == given.families() &&
+         d.font.pixelSize() == given.pixelSize() && d.font.stretch() == given.stretch()))
+        return {};
+    QString digits;
+    for (const QChar c : d.text)
+        if (c.isDigit()) digits += c;
+    QString where;
+    QDebug debug(&where);
+    debug << l->objectName() << d.text << d.font.families() << d.font.pixelSize() << "px"
+          << d.font.stretch() << "%";
+    // Each glyph's darkest pixel, as a share of the contrast between fill and text colour.
+    const QImage image = l->grab().toImage();
+    const QColor fore = l->palette().color(QPalette::WindowText);
+    const QColor back = l->palette().color(QPalette::Window);
+    const auto share = [&](QRgb px) {
+        const int full = qAbs(qGray(fore.rgb()) - qGray(back.rgb()));
+        return full ? qreal(qAbs(qGray(px) - qGray(back.rgb()))) / full : 1.0;
+    };
+    const QRect inside = l->contentsRect();
+    qreal weakest = 1, glyph = 0; // glyph: the darkest share of the run of ink columns so far
+    for (int x = inside.left(); x <= inside.right() + 1; ++x) {
+        qreal column = 0;
+        for (int y = inside.top(); x <= inside.right() && y <= inside.bottom(); ++y)
+            column = std::max(column, share(image.pixel(x, y)));
+        if (column > 0.15)
+            glyph = std::max(glyph, column);
+        else if (glyph > 0)
+            weakest = std::min(weakest, glyph), glyph = 0;
+    }
+    debug << "darkest" << weakest;
+    bool bad = weakest < 0.9;
+    if (!digits.isEmpty()) {
+        // A text of digits alone: the rows with ink at least half as dark as the text colour;
+        // else the digits' ink as the font measures it.
+        qreal height = QFontMetricsF(d.font).tightBoundingRect(digits).height();
+        if (digits == d.text) {
+            int rows = 0;
+            for (int y = inside.top(); y <= inside.bottom(); ++y)
+                for (int x = inside.left(); x <= inside.right(); ++x)
+                    if (share(image.pixel(x, y)) >= 0.5) {
+                        ++rows;
+                        break;
+                    }
+            height = rows;
+        }
+        debug << "digits" << height << "px tall";
+        bad = bad || height < ui::LeastDigitPixels - 0.01;
+    }
+    return bad ? where : QString();
+}
+
 // Paints each visible label of the window as the screen would (also those scrolled out of sight)
 // and lists those whose text is cut.
 QStringList cutLabels(QWidget *window, const QString &state)
@@ -67,6 +154,8 @@ QStringList cutLabels(QWidget *window, const QString &state)
             l->grab();
             if (const QString c = cut(l); !c.isEmpty())
                 faults << window->objectName() + " " + state + ": " + c;
+            if (const QString c = illegible(l); !c.isEmpty())
+                faults << window->objectName() + " " + state + " illegible: " + c;
         }
     return faults;
 }
@@ -168,6 +257,7 @@ private slots:
             if (ui::Label *win = boxUnder(w, "WIN")) win->setText(QString::number(Largest));
             if (ui::Label *credit = boxUnder(w, "CREDIT"))
                 credit->setText(QString::number(Largest));
+            showLargest(w);
             faults << cutLabels(w, "largest");
             delete w;
         }

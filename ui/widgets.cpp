@@ -2,6 +2,8 @@
 
 #include <QFontInfo>
 #include <QFontMetricsF>
+#include <QHash>
+#include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
@@ -9,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace ui {
 
@@ -33,6 +36,7 @@ QString indexed(const QString &name, int i)
 namespace {
 
 constexpr int NarrowestStretch = 70; // percent of the face's own width
+constexpr int LeastStretch = 60;     // at the smallest legible size
 constexpr int SmallestPixels = 6;
 
 // The text laid out in room as QPainter::drawText lays it out, moved to keep its ink inside room
@@ -109,39 +113,99 @@ void click(QObject *w)
         emit p->clicked();
 }
 
-TextFit fitText(const QFont &font, const QString &text, const QRect &room, int flags)
+TextFit fitText(const QFont &font, const QString &text, const QRect &room, int flags,
+                const QRect &inkRoom)
 {
     const QRectF r(room);
+    Placed fit = place(font, text, r, flags);
+    if (fit.width && fit.height) return {font, fit.shift};
+    const int own = font.stretch() > 0 ? font.stretch() : 100;
+    const int given = font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize();
+    // The faces to draw it in: its own, then a condensed one, which keeps the strokes of a
+    // narrow text firmer than a wide face squeezed as far.
+    QFont condensed = font;
+    condensed.setFamilies({QStringLiteral("DejaVu Sans Condensed"), font.family()});
+    const QFont faces[] = {font, condensed};
+    const int widest[] = {own, 100};
+    // At the smallest legible size the ink may use all of inkRoom; the shift is then told from
+    // room, where the label lays the text out.
+    const QRectF wide = inkRoom.isEmpty() ? r : QRectF(inkRoom);
+    const QPointF moved(flags & Qt::AlignRight     ? wide.right() - r.right()
+                        : flags & Qt::AlignHCenter ? wide.center().x() - r.center().x()
+                                                   : wide.left() - r.left(),
+                        0);
+    // The first stretch from `from` down to `to` at which the text fits in `in` at this size.
+    const auto narrowed = [&](int i, int pixels, int from, int to, const QRectF &in) {
+        QFont g = faces[i];
+        g.setPixelSize(pixels);
+        g.setStretch(from);
+        const qreal needed = QFontMetricsF(g).boundingRect(in, flags, text).width();
+        int stretch = std::clamp(int(from * in.width() / std::max<qreal>(needed, 1)) + 2, to, from);
+        for (; stretch >= to; --stretch) {
+            g.setStretch(stretch);
+            if (const Placed p = place(g, text, in, flags); p.width && p.height) {
+                fit = p;
+                if (in != r) fit.shift += moved;
+                return std::optional<QFont>(g);
+            }
+        }
+        return std::optional<QFont>();
+    };
+    const int floors[] = {std::min(given, leastLegiblePixels(font)),
+                          std::min(given, leastLegiblePixels(condensed))};
+    // Narrower before smaller: at each size, the own face down to 70 % of its width, then the
+    // condensed face.
+    for (int pixels = given; pixels >= std::min(floors[0], floors[1]); --pixels)
+        for (int i : {0, 1})
+            if (pixels >= floors[i])
+                if (auto g = narrowed(i, pixels, widest[i], widest[i] * NarrowestStretch / 100, r))
+                    return {*g, fit.shift};
+    // At the smallest legible size, the condensed face first: with the ink room's margin, then
+    // narrower still.
+    for (const auto &[from, to] :
+         {std::pair{100, NarrowestStretch}, {NarrowestStretch, LeastStretch}})
+        for (int i : {1, 0})
+            if (auto g = narrowed(i, floors[i], widest[i] * from / 100, widest[i] * to / 100, wide))
+                return {*g, fit.shift};
+    // Past that, smaller than legible rather than cut.
+    for (int pixels = floors[1] - 1; pixels >= SmallestPixels; --pixels)
+        if (auto g = narrowed(1, pixels, LeastStretch, LeastStretch, wide)) return {*g, fit.shift};
+    QFont f = condensed;
+    f.setPixelSize(SmallestPixels);
+    f.setStretch(LeastStretch);
+    return {f, place(f, text, wide, flags).shift + moved};
+}
+
+int leastLegiblePixels(const QFont &font)
+{
+    // Measured as drawn: the rows of the digits that are at least half inked.
+    static QHash<QString, int> known;
+    const QString key =
+        font.families().join(',') + QString::number(font.weight()) + QString::number(font.italic());
+    if (const auto k = known.constFind(key); k != known.cend()) return *k;
     QFont f = font;
-    Placed fit = place(f, text, r, flags);
-    const auto done = [&] { return TextFit{f, fit.shift}; };
-    if (fit.width && fit.height) return done();
-    int pixels = f.pixelSize() > 0 ? f.pixelSize() : QFontInfo(f).pixelSize();
-    // Too tall: only a smaller size helps.
-    while (!fit.height && pixels > SmallestPixels) {
-        f.setPixelSize(--pixels);
-        fit = place(f, text, r, flags);
+    f.setStretch(0);
+    int pixels = SmallestPixels;
+    for (; pixels < 40; ++pixels) {
+        f.setPixelSize(pixels);
+        QImage image(pixels * 12, pixels * 3, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter p(&image);
+        p.setFont(f);
+        p.setPen(Qt::black);
+        p.drawText(QPointF(pixels, pixels * 2), QStringLiteral("0123456789"));
+        p.end();
+        int rows = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (qAlpha(image.pixel(x, y)) >= 128) {
+                    ++rows;
+                    break;
+                }
+        if (rows >= LeastDigitPixels) break;
     }
-    if (fit.width) return done();
-    // Too wide: narrower, from the width it would need, a percent at a time.
-    const int own = f.stretch() > 0 ? f.stretch() : 100;
-    const int narrowest = own * NarrowestStretch / 100;
-    const qreal needed = QFontMetricsF(f).boundingRect(r, flags, text).width() + 2;
-    int stretch =
-        std::clamp(int(own * r.width() / std::max<qreal>(needed, 1)) + 1, narrowest, own - 1);
-    for (; stretch >= narrowest; --stretch) {
-        f.setStretch(stretch);
-        fit = place(f, text, r, flags);
-        if (fit.width && fit.height) return done();
-    }
-    // Past the narrowest: smaller.
-    f.setStretch(narrowest);
-    while (pixels > SmallestPixels) {
-        f.setPixelSize(--pixels);
-        fit = place(f, text, r, flags);
-        if (fit.width && fit.height) return done();
-    }
-    return done();
+    known.insert(key, pixels);
+    return pixels;
 }
 
 void sunkenEdge(QFrame *box)
@@ -202,7 +266,7 @@ void Label::paintText(QPaintEvent *e)
     // Fitted once for each text, font and box, not at every paint.
     if (shown != fitted_.text || font() != fitted_.given || textRect() != fitted_.room ||
         textFlags() != fitted_.flags) {
-        const TextFit fit = fitText(font(), shown, textRect(), textFlags());
+        const TextFit fit = fitText(font(), shown, textRect(), textFlags(), contentsRect());
         fitted_ = {shown, font(), textRect(), textFlags(), fit};
     }
     drawn_ = {shown, fitted_.fit.font, QRectF(textRect()).translated(fitted_.fit.shift)};
