@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
 #include <tuple>
 #include <vector>
 
@@ -416,6 +417,64 @@ private slots:
             QVERIFY2(side({r.left(), my}, {1, 0}), qPrintable(box->objectName() + " left"));
             QVERIFY2(side({r.right(), my}, {-1, 0}), qPrintable(box->objectName() + " right"));
         }
+    }
+
+    // Edges, lines and shapes scale with the screen: on a screen of any number of its pixels to
+    // the window's pixel (this case runs again at 2, tst_look_2x), a bordered box's two-line
+    // sunken edge is two window pixels on each side, a shape's border one and a three-pixel
+    // line three.
+    void edgesAtEveryScale()
+    {
+        const QColor green = ui::rgb(0, 128, 0); // none of the edge's colours
+        QWidget form;
+        ui::setBackground(&form, green);
+        form.resize(400, 300);
+        const ui::Builder b(&form);
+        b.label("Label3", {0, 0, 1455, 375}).text("7").border().back(green);
+        b.pictureBox("Picture1", {0, 600, 735, 1095}).back(green).border();
+        b.shape("Shape1", {1800, 0, 1455, 1095}, ui::Shape::Rectangle).fill(green);
+        b.line("Line1", 1800, 2400, 3600, 2400, Qt::black, 3);
+        const QPixmap grab = form.grab();
+        const qreal ratio = grab.devicePixelRatio();
+        const QImage image = grab.toImage();
+        // A scale of a fraction may round a line to a screen pixel more or less.
+        const qreal slack = ratio == std::floor(ratio) ? 0.01 : 1.01;
+        // The screen pixels that differ from the green, walking in from a point on the outside
+        // of a side (or across a line).
+        const auto ink = [&](QPoint from, QPoint step) {
+            QPoint at = (QPointF(from) * ratio).toPoint();
+            int n = 0;
+            while (image.valid(at) && image.pixelColor(at) == green)
+                at += step;
+            for (; image.valid(at) && image.pixelColor(at) != green; at += step)
+                ++n;
+            return n;
+        };
+        const auto edges = [&](const char *name, int want) {
+            const QRect r = widget(&form, name)->geometry();
+            const int mx = r.center().x(), my = r.center().y();
+            const struct
+            {
+                const char *side;
+                int width;
+            } sides[] = {{"top", ink({mx, r.top()}, {0, 1})},
+                         {"left", ink({r.left(), my}, {1, 0})},
+                         {"bottom", ink({mx, r.bottom() + 1}, {0, -1})},
+                         {"right", ink({r.right() + 1, my}, {-1, 0})}};
+            for (const auto &s : sides)
+                QVERIFY2(qAbs(s.width - want * ratio) <= slack,
+                         qPrintable(QStringLiteral("%1 %2: %3 screen pixels at %4x, not %5")
+                                        .arg(name, s.side)
+                                        .arg(s.width)
+                                        .arg(ratio)
+                                        .arg(want * ratio)));
+        };
+        edges("Label3", 2);
+        edges("Picture1", 2);
+        edges("Shape1", 1);
+        const QRect line = widget(&form, "Line1")->geometry();
+        const int across = ink({line.center().x(), line.top()}, {0, 1});
+        QVERIFY2(qAbs(across - 3 * ratio) <= slack, qPrintable(QString::number(across)));
     }
 
     // Bingo: START, PLAY OUT and "Good Luck" in the default font, everything else in System;

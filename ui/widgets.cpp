@@ -221,6 +221,29 @@ void sunkenEdge(QFrame *box)
     box->setPalette(p);
 }
 
+namespace {
+
+// The sunken edge drawn in the window's pixels: two lines of one pixel each at every scale,
+// where the style would draw lines of one pixel of the screen.
+void paintSunkenEdge(QFrame *box)
+{
+    if (box->frameStyle() != (QFrame::WinPanel | QFrame::Sunken)) return;
+    QPainter p(box);
+    const QPalette &pal = box->palette();
+    const int w = box->width(), h = box->height();
+    if (w < 4 || h < 4) return;
+    p.fillRect(0, 0, w - 1, 1, pal.dark());         // outer top
+    p.fillRect(0, 0, 1, h - 1, pal.dark());         // outer left
+    p.fillRect(1, 1, w - 3, 1, pal.shadow());       // inner top
+    p.fillRect(1, 1, 1, h - 3, pal.shadow());       // inner left
+    p.fillRect(0, h - 1, w, 1, pal.light());        // outer bottom
+    p.fillRect(w - 1, 0, 1, h, pal.light());        // outer right
+    p.fillRect(1, h - 2, w - 2, 1, pal.midlight()); // inner bottom
+    p.fillRect(w - 2, 1, 1, h - 3, pal.midlight()); // inner right
+}
+
+} // namespace
+
 Label::Label(QWidget *parent) : QLabel(parent)
 {
     setTag(this, QString());
@@ -247,6 +270,7 @@ void Label::setClickable()
 void Label::paintEvent(QPaintEvent *e)
 {
     paintText(e);
+    paintSunkenEdge(this);
     paintFocusFrame(this);
 }
 
@@ -345,6 +369,7 @@ void Picture::setClickable()
 void Picture::paintEvent(QPaintEvent *e)
 {
     QFrame::paintEvent(e);
+    paintSunkenEdge(this);
     if (!picture_.isNull()) {
         QPainter painter(this);
         const QRect inside = contentsRect();
