@@ -195,13 +195,13 @@ ui::Label *boxUnder(QWidget *window, const QString &heading)
     return nearest;
 }
 
-// Columns of the image, left to right, that hold dark ink between rows top and bottom.
-std::vector<int> inkColumns(const QImage &image, const QRect &area)
+// Columns of the image, left to right, that hold ink (darker than grey `lighter`) in area.
+std::vector<int> inkColumns(const QImage &image, const QRect &area, int lighter = 96)
 {
     std::vector<int> columns;
     for (int x = area.left(); x <= area.right(); ++x)
         for (int y = area.top(); y <= area.bottom(); ++y)
-            if (qGray(image.pixel(x, y)) < 96) {
+            if (qGray(image.pixel(x, y)) < lighter) {
                 columns.push_back(x);
                 break;
             }
@@ -273,30 +273,47 @@ private slots:
     void framedDigitsWhole_data()
     {
         QTest::addColumn<QString>("text");
-        QTest::newRow("99") << "99";
-        QTest::newRow("88") << "88";
-        QTest::newRow("100") << "100";
-        QTest::newRow("11") << "11";
+        QTest::addColumn<double>("points");
+        QTest::addColumn<QRect>("twips");
+        QTest::addColumn<bool>("centred"); // else aligned right
+        const QRect dogRace(0, 0, 375, 375), roulette(0, 0, 615, 255);
+        QTest::newRow("99") << "99" << 14.25 << dogRace << false;
+        QTest::newRow("88") << "88" << 14.25 << dogRace << false;
+        QTest::newRow("100") << "100" << 14.25 << dogRace << false;
+        QTest::newRow("11") << "11" << 14.25 << dogRace << false;
+        QTest::newRow("roulette 0") << "0" << 11.25 << roulette << true;
+        QTest::newRow("roulette 8") << "8" << 11.25 << roulette << true;
+        QTest::newRow("roulette 1000") << "1000" << 11.25 << roulette << true;
     }
     void framedDigitsWhole()
     {
         QFETCH(QString, text);
+        QFETCH(double, points);
+        QFETCH(QRect, twips);
+        QFETCH(bool, centred);
         QWidget form;
         ui::setBackground(&form, Qt::white);
-        ui::Label *box = ui::Builder(&form)
-                             .label("Label5(0)", {0, 0, 375, 375})
-                             .text(text)
-                             .font(14.25, ui::Bold)
-                             .alignRight()
-                             .border()
-                             .opaque();
+        ui::LabelRef box = ui::Builder(&form)
+                               .label("Label5(0)", {0, 0, twips.width(), twips.height()})
+                               .text(text)
+                               .font(points, ui::Bold)
+                               .border()
+                               .opaque();
+        centred ? box.center() : box.alignRight();
         const QImage image = box->grab().toImage();
         const QRect inside = box->contentsRect();
+        // Not a shade of ink against the border: the text stands clear of it.
         for (const QRect edge : {QRect(inside.left(), inside.top(), 1, inside.height()),
                                  QRect(inside.right(), inside.top(), 1, inside.height()),
                                  QRect(inside.left(), inside.top(), inside.width(), 1),
                                  QRect(inside.left(), inside.bottom(), inside.width(), 1)})
-            QVERIFY2(inkColumns(image, edge).empty(), "ink on the inner edge");
+            QVERIFY2(inkColumns(image, edge, 224).empty(),
+                     qPrintable(QStringLiteral("ink on the inner edge at %1,%2 %3x%4, %5 px")
+                                    .arg(edge.x())
+                                    .arg(edge.y())
+                                    .arg(edge.width())
+                                    .arg(edge.height())
+                                    .arg(box->drawn().font.pixelSize())));
 
         QImage free(200, 80, QImage::Format_RGB32);
         free.fill(Qt::white);

@@ -254,7 +254,13 @@ Label::Label(QWidget *parent) : QLabel(parent)
 QRect Label::textRect() const
 {
     const int spare = frameWidth() > 0 ? 1 : 0;
-    return contentsRect().adjusted(spare, 0, -spare, 0);
+    return contentsRect().adjusted(spare, spare, -spare, -spare);
+}
+
+QRect Label::inkRect() const
+{
+    const int spare = frameWidth() > 0 ? 1 : 0;
+    return contentsRect().adjusted(0, spare, 0, -spare);
 }
 
 int Label::textFlags() const
@@ -290,7 +296,7 @@ void Label::paintText(QPaintEvent *e)
     // Fitted once for each text, font and box, not at every paint.
     if (shown != fitted_.text || font() != fitted_.given || textRect() != fitted_.room ||
         textFlags() != fitted_.flags) {
-        const TextFit fit = fitText(font(), shown, textRect(), textFlags(), contentsRect());
+        const TextFit fit = fitText(font(), shown, textRect(), textFlags(), inkRect());
         fitted_ = {shown, font(), textRect(), textFlags(), fit};
     }
     drawn_ = {shown, fitted_.fit.font, QRectF(textRect()).translated(fitted_.fit.shift)};

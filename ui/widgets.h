@@ -57,7 +57,7 @@ void click(QObject *w);
 
 // Label: caption, colours, border, alignment, font, transparent or opaque; emits clicked().
 // Its text is placed as a classic label places it: against the inner edge of the border with a
-// pixel to spare at the sides and no automatic indent, and drawn so that it is
+// pixel to spare all round and no automatic indent, and drawn so that it is
 // never cut (fitText); the label's font() stays the one it was given.
 class Label : public QLabel
 {
@@ -68,8 +68,11 @@ public:
     QColor backColor() const;
     void setForeColor(const QColor &c);
     void setTransparent(bool on);
-    // Where the text goes: the contents rectangle, less a pixel at each side inside a border.
+    // Where the text goes: the contents rectangle, less a pixel at each side inside a border so
+    // that the ink stands clear of it.
     QRect textRect() const;
+    // Where the ink of a text that fits no other way may go: the spare pixels left and right too.
+    QRect inkRect() const;
     // How the text was last drawn: at this font, laid out in this rectangle with alignment().
     struct Drawn
     {
