@@ -13,6 +13,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *e) override;
+    void wheelEvent(QWheelEvent *e) override;
 
 private:
     void close_();
