@@ -200,8 +200,8 @@ private slots:
             const auto wheel = [&](int delta) {
                 const QPointF global = w->mapToGlobal(QPointF(w->width() / 2.0, 4));
                 for (QWidget *to = w; to; to = to->isWindow() ? nullptr : to->parentWidget()) {
-                    QWheelEvent e(to->mapFromGlobal(global), global, {}, {0, delta},
-                                  Qt::NoButton, {}, Qt::NoScrollPhase, false);
+                    QWheelEvent e(to->mapFromGlobal(global), global, {}, {0, delta}, Qt::NoButton,
+                                  {}, Qt::NoScrollPhase, false);
                     QApplication::sendEvent(to, &e);
                     if (e.isAccepted()) break;
                 }
