@@ -5,6 +5,7 @@
 #include "shell/gametable.h"
 #include "ui/access.h"
 #include "ui/keys.h"
+#include "ui/pictures.h"
 #include "ui/placement.h"
 
 #include <QLockFile>
@@ -30,6 +31,12 @@ bool Arcade::start(const QString &programDir)
                         QCoreApplication::translate("Arcade", SecondCopyMessage), QMessageBox::Ok);
         box.setObjectName("SecondCopy");
         ui::noMaximise(&box, ui::Minimise::No);
+        // The arcade's icon, a width that leaves the title bar its whole title, centred with
+        // its frame as every window.
+        box.setWindowIcon(ui::icon(QStringLiteral("icons/GameMain")));
+        const int title = box.fontMetrics().horizontalAdvance(box.windowTitle());
+        box.setStyleSheet(QStringLiteral("QLabel#qt_msgbox_label { min-width: %1px; }").arg(title + 96));
+        ui::centreWithFrame(&box);
         box.exec();
         return false;
     }

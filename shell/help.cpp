@@ -8,7 +8,9 @@
 #include "ui/placement.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QScrollBar>
+#include <QWheelEvent>
 
 Help::Help(GameMain *menu) : QWidget(menu, Qt::Window), menu_(menu)
 {
@@ -82,6 +84,12 @@ void Help::close_()
 {
     hide();
     deleteLater();
+}
+
+// The wheel over the text, which passes it on to its window, moves the scroll bar.
+void Help::wheelEvent(QWheelEvent *e)
+{
+    QCoreApplication::sendEvent(findChild<QScrollBar *>(QStringLiteral("VScroll1")), e);
 }
 
 void Help::closeEvent(QCloseEvent *e)

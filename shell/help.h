@@ -14,6 +14,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *e) override;
+    void wheelEvent(QWheelEvent *e) override;
 
 private:
     void close_();

@@ -15,7 +15,9 @@
 #include <QPushButton>
 #include <QTextLayout>
 
+#include <algorithm>
 #include <climits>
+#include <cmath>
 #include <tuple>
 #include <vector>
 
@@ -78,6 +80,92 @@ QString cut(const ui::Label *l)
     return where;
 }
 
+// The largest values that boxes show, beyond the CREDIT and WIN boxes: stakes of a hundred on a
+// Dice outcome, field or line, a dog race pair's highest odds and a stake of a hundred on it,
+// Treasure's and Bingo's stakes, roulette's stake boxes, Kabu's and Mark's bets.
+struct LargestValue
+{
+    const char *form;
+    const char *label; // a name, or the name of an array with "(" at its end
+    const char *value;
+};
+constexpr LargestValue LargestValues[] = {
+    {"Dice", "Label1(", "100"},   {"Dice", "Label3(", "100"},  {"Dice", "Label4(", "100"},
+    {"Dango", "Label5(", "99"},   {"Dango", "Label6(", "100"}, {"Takara", "Label1", "12345"},
+    {"Bingo", "Label6(", "9999"}, {"Bingo", "Label9(", "500"}, {"Roter", "Label2", "1000"},
+    {"Roter", "Label3", "1000"},  {"Roter", "Label4", "1000"}, {"Roter", "Label5", "1000"},
+    {"Kabu", "Label3(", "9999"},  {"Card", "Label4", "9999"},
+};
+
+void showLargest(QWidget *window)
+{
+    for (const LargestValue &v : LargestValues)
+        if (window->objectName() == v.form)
+            for (ui::Label *l : window->findChildren<ui::Label *>()) {
+                const QString name = l->objectName(), want = v.label;
+                if (want.endsWith('(') ? name.startsWith(want) : name == want) l->setText(v.value);
+            }
+}
+
+// Where a label drawn narrower or smaller than its font became hard to read, or "": its digits
+// shorter than LeastDigitPixels, or a letter of it drawn nowhere as dark as the text colour (a
+// squeezed stroke smeared into grey). Judged from the label as painted.
+QString illegible(ui::Label *l)
+{
+    const ui::Label::Drawn &d = l->drawn();
+    const QFont given = l->font();
+    if (d.text.isEmpty() ||
+        (d.font.family() == given.family() && d.font.families() == given.families() &&
+         d.font.pixelSize() == given.pixelSize() && d.font.stretch() == given.stretch()))
+        return {};
+    QString digits;
+    for (const QChar c : d.text)
+        if (c.isDigit()) digits += c;
+    QString where;
+    QDebug debug(&where);
+    debug << l->objectName() << d.text << d.font.families() << d.font.pixelSize() << "px"
+          << d.font.stretch() << "%";
+    // Each glyph's darkest pixel, as a share of the contrast between fill and text colour.
+    const QImage image = l->grab().toImage();
+    const QColor fore = l->palette().color(QPalette::WindowText);
+    const QColor back = l->palette().color(QPalette::Window);
+    const auto share = [&](QRgb px) {
+        const int full = qAbs(qGray(fore.rgb()) - qGray(back.rgb()));
+        return full ? qreal(qAbs(qGray(px) - qGray(back.rgb()))) / full : 1.0;
+    };
+    const QRect inside = l->contentsRect();
+    qreal weakest = 1, glyph = 0; // glyph: the darkest share of the run of ink columns so far
+    for (int x = inside.left(); x <= inside.right() + 1; ++x) {
+        qreal column = 0;
+        for (int y = inside.top(); x <= inside.right() && y <= inside.bottom(); ++y)
+            column = std::max(column, share(image.pixel(x, y)));
+        if (column > 0.15)
+            glyph = std::max(glyph, column);
+        else if (glyph > 0)
+            weakest = std::min(weakest, glyph), glyph = 0;
+    }
+    debug << "darkest" << weakest;
+    bool bad = weakest < 0.9;
+    if (!digits.isEmpty()) {
+        // A text of digits alone: the rows with ink at least half as dark as the text colour;
+        // else the digits' ink as the font measures it.
+        qreal height = QFontMetricsF(d.font).tightBoundingRect(digits).height();
+        if (digits == d.text) {
+            int rows = 0;
+            for (int y = inside.top(); y <= inside.bottom(); ++y)
+                for (int x = inside.left(); x <= inside.right(); ++x)
+                    if (share(image.pixel(x, y)) >= 0.5) {
+                        ++rows;
+                        break;
+                    }
+            height = rows;
+        }
+        debug << "digits" << height << "px tall";
+        bad = bad || height < ui::LeastDigitPixels - 0.01;
+    }
+    return bad ? where : QString();
+}
+
 // Paints each visible label of the window as the screen would (also those scrolled out of sight)
 // and lists those whose text is cut.
 QStringList cutLabels(QWidget *window, const QString &state)
@@ -88,6 +176,8 @@ QStringList cutLabels(QWidget *window, const QString &state)
             l->grab();
             if (const QString c = cut(l); !c.isEmpty())
                 faults << window->objectName() + " " + state + ": " + c;
+            if (const QString c = illegible(l); !c.isEmpty())
+                faults << window->objectName() + " " + state + " illegible: " + c;
         }
     return faults;
 }
@@ -126,13 +216,13 @@ ui::Label *boxUnder(QWidget *window, const QString &heading)
     return nearest;
 }
 
-// Columns of the image, left to right, that hold dark ink between rows top and bottom.
-std::vector<int> inkColumns(const QImage &image, const QRect &area)
+// Columns of the image, left to right, that hold ink (darker than grey `lighter`) in area.
+std::vector<int> inkColumns(const QImage &image, const QRect &area, int lighter = 96)
 {
     std::vector<int> columns;
     for (int x = area.left(); x <= area.right(); ++x)
         for (int y = area.top(); y <= area.bottom(); ++y)
-            if (qGray(image.pixel(x, y)) < 96) {
+            if (qGray(image.pixel(x, y)) < lighter) {
                 columns.push_back(x);
                 break;
             }
@@ -189,6 +279,7 @@ private slots:
             if (ui::Label *win = boxUnder(w, "WIN")) win->setText(QString::number(Largest));
             if (ui::Label *credit = boxUnder(w, "CREDIT"))
                 credit->setText(QString::number(Largest));
+            showLargest(w);
             faults << cutLabels(w, "largest");
             delete w;
         }
@@ -203,30 +294,47 @@ private slots:
     void framedDigitsWhole_data()
     {
         QTest::addColumn<QString>("text");
-        QTest::newRow("99") << "99";
-        QTest::newRow("88") << "88";
-        QTest::newRow("100") << "100";
-        QTest::newRow("11") << "11";
+        QTest::addColumn<double>("points");
+        QTest::addColumn<QRect>("twips");
+        QTest::addColumn<bool>("centred"); // else aligned right
+        const QRect dogRace(0, 0, 375, 375), roulette(0, 0, 615, 255);
+        QTest::newRow("99") << "99" << 14.25 << dogRace << false;
+        QTest::newRow("88") << "88" << 14.25 << dogRace << false;
+        QTest::newRow("100") << "100" << 14.25 << dogRace << false;
+        QTest::newRow("11") << "11" << 14.25 << dogRace << false;
+        QTest::newRow("roulette 0") << "0" << 11.25 << roulette << true;
+        QTest::newRow("roulette 8") << "8" << 11.25 << roulette << true;
+        QTest::newRow("roulette 1000") << "1000" << 11.25 << roulette << true;
     }
     void framedDigitsWhole()
     {
         QFETCH(QString, text);
+        QFETCH(double, points);
+        QFETCH(QRect, twips);
+        QFETCH(bool, centred);
         QWidget form;
         ui::setBackground(&form, Qt::white);
-        ui::Label *box = ui::Builder(&form)
-                             .label("Label5(0)", {0, 0, 375, 375})
-                             .text(text)
-                             .font(14.25, ui::Bold)
-                             .alignRight()
-                             .border()
-                             .opaque();
+        ui::LabelRef box = ui::Builder(&form)
+                               .label("Label5(0)", {0, 0, twips.width(), twips.height()})
+                               .text(text)
+                               .font(points, ui::Bold)
+                               .border()
+                               .opaque();
+        centred ? box.center() : box.alignRight();
         const QImage image = box->grab().toImage();
         const QRect inside = box->contentsRect();
+        // Not a shade of ink against the border: the text stands clear of it.
         for (const QRect edge : {QRect(inside.left(), inside.top(), 1, inside.height()),
                                  QRect(inside.right(), inside.top(), 1, inside.height()),
                                  QRect(inside.left(), inside.top(), inside.width(), 1),
                                  QRect(inside.left(), inside.bottom(), inside.width(), 1)})
-            QVERIFY2(inkColumns(image, edge).empty(), "ink on the inner edge");
+            QVERIFY2(inkColumns(image, edge, 224).empty(),
+                     qPrintable(QStringLiteral("ink on the inner edge at %1,%2 %3x%4, %5 px")
+                                    .arg(edge.x())
+                                    .arg(edge.y())
+                                    .arg(edge.width())
+                                    .arg(edge.height())
+                                    .arg(box->drawn().font.pixelSize())));
 
         QImage free(200, 80, QImage::Format_RGB32);
         free.fill(Qt::white);
@@ -347,6 +455,64 @@ private slots:
             QVERIFY2(side({r.left(), my}, {1, 0}), qPrintable(box->objectName() + " left"));
             QVERIFY2(side({r.right(), my}, {-1, 0}), qPrintable(box->objectName() + " right"));
         }
+    }
+
+    // Edges, lines and shapes scale with the screen: on a screen of any number of its pixels to
+    // the window's pixel (this case runs again at 2, tst_look_2x), a bordered box's two-line
+    // sunken edge is two window pixels on each side, a shape's border one and a three-pixel
+    // line three.
+    void edgesAtEveryScale()
+    {
+        const QColor green = ui::rgb(0, 128, 0); // none of the edge's colours
+        QWidget form;
+        ui::setBackground(&form, green);
+        form.resize(400, 300);
+        const ui::Builder b(&form);
+        b.label("Label3", {0, 0, 1455, 375}).text("7").border().back(green);
+        b.pictureBox("Picture1", {0, 600, 735, 1095}).back(green).border();
+        b.shape("Shape1", {1800, 0, 1455, 1095}, ui::Shape::Rectangle).fill(green);
+        b.line("Line1", 1800, 2400, 3600, 2400, Qt::black, 3);
+        const QPixmap grab = form.grab();
+        const qreal ratio = grab.devicePixelRatio();
+        const QImage image = grab.toImage();
+        // A scale of a fraction may round a line to a screen pixel more or less.
+        const qreal slack = ratio == std::floor(ratio) ? 0.01 : 1.01;
+        // The screen pixels that differ from the green, walking in from a point on the outside
+        // of a side (or across a line).
+        const auto ink = [&](QPoint from, QPoint step) {
+            QPoint at = (QPointF(from) * ratio).toPoint();
+            int n = 0;
+            while (image.valid(at) && image.pixelColor(at) == green)
+                at += step;
+            for (; image.valid(at) && image.pixelColor(at) != green; at += step)
+                ++n;
+            return n;
+        };
+        const auto edges = [&](const char *name, int want) {
+            const QRect r = widget(&form, name)->geometry();
+            const int mx = r.center().x(), my = r.center().y();
+            const struct
+            {
+                const char *side;
+                int width;
+            } sides[] = {{"top", ink({mx, r.top()}, {0, 1})},
+                         {"left", ink({r.left(), my}, {1, 0})},
+                         {"bottom", ink({mx, r.bottom() + 1}, {0, -1})},
+                         {"right", ink({r.right() + 1, my}, {-1, 0})}};
+            for (const auto &s : sides)
+                QVERIFY2(qAbs(s.width - want * ratio) <= slack,
+                         qPrintable(QStringLiteral("%1 %2: %3 screen pixels at %4x, not %5")
+                                        .arg(name, s.side)
+                                        .arg(s.width)
+                                        .arg(ratio)
+                                        .arg(want * ratio)));
+        };
+        edges("Label3", 2);
+        edges("Picture1", 2);
+        edges("Shape1", 1);
+        const QRect line = widget(&form, "Line1")->geometry();
+        const int across = ink({line.center().x(), line.top()}, {0, 1});
+        QVERIFY2(qAbs(across - 3 * ratio) <= slack, qPrintable(QString::number(across)));
     }
 
     // Bingo: START, PLAY OUT and "Good Luck" in the default font, everything else in System;

@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include <csignal>
 
@@ -191,6 +192,27 @@ private slots:
         QCOMPARE(help->size(), ui::pxSize(8670, 4200));
         auto *scroll = widget<QScrollBar>(help, "VScroll1");
         QCOMPARE(scroll->maximum(), 2640);
+        // The wheel scrolls the text wherever the pointer is over it: a description, a topic,
+        // the panel between them; a notch down and back up.
+        for (const char *over : {"Label10", "Label3", "Picture1"}) {
+            QWidget *w = widget(help, over);
+            // Delivered as Qt delivers a wheel from the screen: to the widget under the pointer,
+            // then up through its parents until one takes it.
+            const auto wheel = [&](int delta) {
+                const QPointF global = w->mapToGlobal(QPointF(w->width() / 2.0, 4));
+                for (QWidget *to = w; to; to = to->isWindow() ? nullptr : to->parentWidget()) {
+                    QWheelEvent e(to->mapFromGlobal(global), global, {}, {0, delta}, Qt::NoButton,
+                                  {}, Qt::NoScrollPhase, false);
+                    QApplication::sendEvent(to, &e);
+                    if (e.isAccepted()) break;
+                }
+            };
+            wheel(-120);
+            QVERIFY2(scroll->value() > 0, over);
+            QCOMPARE(widget(help, "Picture1")->y(), -ui::px(scroll->value()));
+            wheel(120);
+            QCOMPARE(scroll->value(), 0);
+        }
         scroll->setValue(scroll->maximum());
         QCOMPARE(widget(help, "Picture1")->y(), -ui::px(2640));
         click(help, "Label8"); // a description does nothing

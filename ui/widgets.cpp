@@ -3,6 +3,8 @@
 
 #include <QFontInfo>
 #include <QFontMetricsF>
+#include <QHash>
+#include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
@@ -10,6 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace ui {
 
@@ -34,6 +37,7 @@ QString indexed(const QString &name, int i)
 namespace {
 
 constexpr int NarrowestStretch = 70; // percent of the face's own width
+constexpr int LeastStretch = 60;     // at the smallest legible size
 constexpr int SmallestPixels = 6;
 
 // The text laid out in room as QPainter::drawText lays it out, moved to keep its ink inside room
@@ -110,39 +114,99 @@ void click(QObject *w)
         emit p->clicked();
 }
 
-TextFit fitText(const QFont &font, const QString &text, const QRect &room, int flags)
+TextFit fitText(const QFont &font, const QString &text, const QRect &room, int flags,
+                const QRect &inkRoom)
 {
     const QRectF r(room);
+    Placed fit = place(font, text, r, flags);
+    if (fit.width && fit.height) return {font, fit.shift};
+    const int own = font.stretch() > 0 ? font.stretch() : 100;
+    const int given = font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize();
+    // The faces to draw it in: its own, then a condensed one, which keeps the strokes of a
+    // narrow text firmer than a wide face squeezed as far.
+    QFont condensed = font;
+    condensed.setFamilies({QStringLiteral("DejaVu Sans Condensed"), font.family()});
+    const QFont faces[] = {font, condensed};
+    const int widest[] = {own, 100};
+    // At the smallest legible size the ink may use all of inkRoom; the shift is then told from
+    // room, where the label lays the text out.
+    const QRectF wide = inkRoom.isEmpty() ? r : QRectF(inkRoom);
+    const QPointF moved(flags & Qt::AlignRight     ? wide.right() - r.right()
+                        : flags & Qt::AlignHCenter ? wide.center().x() - r.center().x()
+                                                   : wide.left() - r.left(),
+                        0);
+    // The first stretch from `from` down to `to` at which the text fits in `in` at this size.
+    const auto narrowed = [&](int i, int pixels, int from, int to, const QRectF &in) {
+        QFont g = faces[i];
+        g.setPixelSize(pixels);
+        g.setStretch(from);
+        const qreal needed = QFontMetricsF(g).boundingRect(in, flags, text).width();
+        int stretch = std::clamp(int(from * in.width() / std::max<qreal>(needed, 1)) + 2, to, from);
+        for (; stretch >= to; --stretch) {
+            g.setStretch(stretch);
+            if (const Placed p = place(g, text, in, flags); p.width && p.height) {
+                fit = p;
+                if (in != r) fit.shift += moved;
+                return std::optional<QFont>(g);
+            }
+        }
+        return std::optional<QFont>();
+    };
+    const int floors[] = {std::min(given, leastLegiblePixels(font)),
+                          std::min(given, leastLegiblePixels(condensed))};
+    // Narrower before smaller: at each size, the own face down to 70 % of its width, then the
+    // condensed face.
+    for (int pixels = given; pixels >= std::min(floors[0], floors[1]); --pixels)
+        for (int i : {0, 1})
+            if (pixels >= floors[i])
+                if (auto g = narrowed(i, pixels, widest[i], widest[i] * NarrowestStretch / 100, r))
+                    return {*g, fit.shift};
+    // At the smallest legible size, the condensed face first: with the ink room's margin, then
+    // narrower still.
+    for (const auto &[from, to] :
+         {std::pair{100, NarrowestStretch}, {NarrowestStretch, LeastStretch}})
+        for (int i : {1, 0})
+            if (auto g = narrowed(i, floors[i], widest[i] * from / 100, widest[i] * to / 100, wide))
+                return {*g, fit.shift};
+    // Past that, smaller than legible rather than cut.
+    for (int pixels = floors[1] - 1; pixels >= SmallestPixels; --pixels)
+        if (auto g = narrowed(1, pixels, LeastStretch, LeastStretch, wide)) return {*g, fit.shift};
+    QFont f = condensed;
+    f.setPixelSize(SmallestPixels);
+    f.setStretch(LeastStretch);
+    return {f, place(f, text, wide, flags).shift + moved};
+}
+
+int leastLegiblePixels(const QFont &font)
+{
+    // Measured as drawn: the rows of the digits that are at least half inked.
+    static QHash<QString, int> known;
+    const QString key =
+        font.families().join(',') + QString::number(font.weight()) + QString::number(font.italic());
+    if (const auto k = known.constFind(key); k != known.cend()) return *k;
     QFont f = font;
-    Placed fit = place(f, text, r, flags);
-    const auto done = [&] { return TextFit{f, fit.shift}; };
-    if (fit.width && fit.height) return done();
-    int pixels = f.pixelSize() > 0 ? f.pixelSize() : QFontInfo(f).pixelSize();
-    // Too tall: only a smaller size helps.
-    while (!fit.height && pixels > SmallestPixels) {
-        f.setPixelSize(--pixels);
-        fit = place(f, text, r, flags);
+    f.setStretch(0);
+    int pixels = SmallestPixels;
+    for (; pixels < 40; ++pixels) {
+        f.setPixelSize(pixels);
+        QImage image(pixels * 12, pixels * 3, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter p(&image);
+        p.setFont(f);
+        p.setPen(Qt::black);
+        p.drawText(QPointF(pixels, pixels * 2), QStringLiteral("0123456789"));
+        p.end();
+        int rows = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (qAlpha(image.pixel(x, y)) >= 128) {
+                    ++rows;
+                    break;
+                }
+        if (rows >= LeastDigitPixels) break;
     }
-    if (fit.width) return done();
-    // Too wide: narrower, from the width it would need, a percent at a time.
-    const int own = f.stretch() > 0 ? f.stretch() : 100;
-    const int narrowest = own * NarrowestStretch / 100;
-    const qreal needed = QFontMetricsF(f).boundingRect(r, flags, text).width() + 2;
-    int stretch =
-        std::clamp(int(own * r.width() / std::max<qreal>(needed, 1)) + 1, narrowest, own - 1);
-    for (; stretch >= narrowest; --stretch) {
-        f.setStretch(stretch);
-        fit = place(f, text, r, flags);
-        if (fit.width && fit.height) return done();
-    }
-    // Past the narrowest: smaller.
-    f.setStretch(narrowest);
-    while (pixels > SmallestPixels) {
-        f.setPixelSize(--pixels);
-        fit = place(f, text, r, flags);
-        if (fit.width && fit.height) return done();
-    }
-    return done();
+    known.insert(key, pixels);
+    return pixels;
 }
 
 void sunkenEdge(QFrame *box)
@@ -158,6 +222,29 @@ void sunkenEdge(QFrame *box)
     box->setPalette(p);
 }
 
+namespace {
+
+// The sunken edge drawn in the window's pixels: two lines of one pixel each at every scale,
+// where the style would draw lines of one pixel of the screen.
+void paintSunkenEdge(QFrame *box)
+{
+    if (box->frameStyle() != (QFrame::WinPanel | QFrame::Sunken)) return;
+    QPainter p(box);
+    const QPalette &pal = box->palette();
+    const int w = box->width(), h = box->height();
+    if (w < 4 || h < 4) return;
+    p.fillRect(0, 0, w - 1, 1, pal.dark());         // outer top
+    p.fillRect(0, 0, 1, h - 1, pal.dark());         // outer left
+    p.fillRect(1, 1, w - 3, 1, pal.shadow());       // inner top
+    p.fillRect(1, 1, 1, h - 3, pal.shadow());       // inner left
+    p.fillRect(0, h - 1, w, 1, pal.light());        // outer bottom
+    p.fillRect(w - 1, 0, 1, h, pal.light());        // outer right
+    p.fillRect(1, h - 2, w - 2, 1, pal.midlight()); // inner bottom
+    p.fillRect(w - 2, 1, 1, h - 3, pal.midlight()); // inner right
+}
+
+} // namespace
+
 Label::Label(QWidget *parent) : QLabel(parent)
 {
     setTag(this, QString());
@@ -168,7 +255,13 @@ Label::Label(QWidget *parent) : QLabel(parent)
 QRect Label::textRect() const
 {
     const int spare = frameWidth() > 0 ? 1 : 0;
-    return contentsRect().adjusted(spare, 0, -spare, 0);
+    return contentsRect().adjusted(spare, spare, -spare, -spare);
+}
+
+QRect Label::inkRect() const
+{
+    const int spare = frameWidth() > 0 ? 1 : 0;
+    return contentsRect().adjusted(0, spare, 0, -spare);
 }
 
 int Label::textFlags() const
@@ -184,6 +277,7 @@ void Label::setClickable()
 void Label::paintEvent(QPaintEvent *e)
 {
     paintText(e);
+    paintSunkenEdge(this);
     paintFocusFrame(this);
 }
 
@@ -203,7 +297,7 @@ void Label::paintText(QPaintEvent *e)
     // Fitted once for each text, font and box, not at every paint.
     if (shown != fitted_.text || font() != fitted_.given || textRect() != fitted_.room ||
         textFlags() != fitted_.flags) {
-        const TextFit fit = fitText(font(), shown, textRect(), textFlags());
+        const TextFit fit = fitText(font(), shown, textRect(), textFlags(), inkRect());
         fitted_ = {shown, font(), textRect(), textFlags(), fit};
     }
     drawn_ = {shown, fitted_.fit.font, QRectF(textRect()).translated(fitted_.fit.shift)};
@@ -282,6 +376,7 @@ void Picture::setClickable()
 void Picture::paintEvent(QPaintEvent *e)
 {
     QFrame::paintEvent(e);
+    paintSunkenEdge(this);
     if (!picture_.isNull()) {
         QPainter painter(this);
         const QRect inside = contentsRect();

@@ -27,15 +27,22 @@ int tagNumber(const QObject *w); // the numeric value of the Tag, 0 if it holds 
 QString indexed(const QString &name, int i);
 
 // How a text is drawn whole inside room: laid out there with the alignment flags, moved by shift,
-// at font: the given font where its ink fits, else the same face drawn narrower (down to 70 % of
-// its width) and, past that, smaller, just enough to fit. The shift keeps inside the room the
-// glyphs that reach above the font's ascent or past their advance.
+// at font: the given font where its ink fits, else narrower before smaller, just enough to fit:
+// at each size the same face down to 70 % of its width, then a condensed face as far; digits
+// stay at least LeastDigitPixels tall (at that size the ink may use all of inkRoom, a label's
+// inside with its spare pixels, and narrow to 60 % of its width), and only a text that fits no
+// other way is drawn smaller than that. The shift keeps inside the room
+// the glyphs that reach above the font's ascent or past their advance.
 struct TextFit
 {
     QFont font;
     QPointF shift;
 };
-TextFit fitText(const QFont &font, const QString &text, const QRect &room, int flags);
+TextFit fitText(const QFont &font, const QString &text, const QRect &room, int flags,
+                const QRect &inkRoom = {});
+constexpr double LeastDigitPixels = 7;
+// The smallest pixel size of the font's face at which its digits are LeastDigitPixels tall.
+int leastLegiblePixels(const QFont &font);
 
 // Gives a label or picture box the classic two-pixel sunken edge: dark grey and near-black at
 // the top and left, white and light grey at the bottom and right, so that it reads as closed on
@@ -51,7 +58,7 @@ void click(QObject *w);
 
 // Label: caption, colours, border, alignment, font, transparent or opaque; emits clicked().
 // Its text is placed as a classic label places it: against the inner edge of the border with a
-// pixel to spare at the sides and no automatic indent, and drawn so that it is
+// pixel to spare all round and no automatic indent, and drawn so that it is
 // never cut (fitText); the label's font() stays the one it was given.
 class Label : public QLabel
 {
@@ -62,8 +69,11 @@ public:
     QColor backColor() const;
     void setForeColor(const QColor &c);
     void setTransparent(bool on);
-    // Where the text goes: the contents rectangle, less a pixel at each side inside a border.
+    // Where the text goes: the contents rectangle, less a pixel at each side inside a border so
+    // that the ink stands clear of it.
     QRect textRect() const;
+    // Where the ink of a text that fits no other way may go: the spare pixels left and right too.
+    QRect inkRect() const;
     // How the text was last drawn: at this font, laid out in this rectangle with alignment().
     struct Drawn
     {
