@@ -133,7 +133,11 @@ QString illegible(ui::Label *l)
         const int full = qAbs(qGray(fore.rgb()) - qGray(back.rgb()));
         return full ? qreal(qAbs(qGray(px) - qGray(back.rgb()))) / full : 1.0;
     };
-    const QRect inside = l->contentsRect();
+    // Read in the screen's pixels (two to the window's pixel at 2x), heights given in the window's.
+    const qreal ratio = image.devicePixelRatio();
+    const QRect logical = l->contentsRect();
+    const QRect inside(QPoint(qRound(logical.left() * ratio), qRound(logical.top() * ratio)),
+                       QSize(qRound(logical.width() * ratio), qRound(logical.height() * ratio)));
     qreal weakest = 1, glyph = 0; // glyph: the darkest share of the run of ink columns so far
     for (int x = inside.left(); x <= inside.right() + 1; ++x) {
         qreal column = 0;
@@ -158,7 +162,7 @@ QString illegible(ui::Label *l)
                         ++rows;
                         break;
                     }
-            height = rows;
+            height = rows / ratio;
         }
         debug << "digits" << height << "px tall";
         bad = bad || height < ui::LeastDigitPixels - 0.01;
