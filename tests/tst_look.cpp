@@ -6,6 +6,7 @@
 #include "shell/gamemain.h"
 #include "shell/gametable.h"
 #include "ui/form.h"
+#include "ui/pictures.h"
 
 #include <QFontInfo>
 #include <QFontMetricsF>
@@ -519,8 +520,63 @@ private slots:
         QVERIFY2(qAbs(across - 3 * ratio) <= slack, qPrintable(QString::number(across)));
     }
 
+    // Bold text as bold at every scale as at 1x: a bold caption's ink over a regular one's, each
+    // less the widget's ink without text, on buttons and labels, in faces with a bold of their
+    // own and without one.
+    void boldAtEveryScale_data()
+    {
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("Premium's Close button") << "Winner"
+                                                << "Command1";
+        QTest::newRow("Mark's ×５ label") << "Card"
+                                          << "Label4";
+        QTest::newRow("Mark's bet box") << "Card"
+                                        << "Label5";
+        QTest::newRow("Bingo's card button") << "Bingo"
+                                             << "Command2(0)";
+    }
+    void boldAtEveryScale()
+    {
+        QFETCH(QString, form);
+        QFETCH(QString, name);
+        Bench bench;
+        GameWindow *w = findGame(form)->make(bench.context, &bench.menu);
+        w->show();
+        QWidget *target = widget(w, qPrintable(name));
+        QVERIFY(target->font().bold());
+        const auto caption = [&](const QString &text) {
+            if (auto *b = qobject_cast<QAbstractButton *>(target)) b->setText(text);
+            if (auto *l = qobject_cast<QLabel *>(target)) l->setText(text);
+        };
+        const auto ink = [&] {
+            const QImage image = target->grab().toImage();
+            qint64 sum = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    sum += 255 - qGray(image.pixel(x, y));
+            return sum;
+        };
+        const QString text = QStringLiteral("BET 5");
+        caption(QString());
+        const qint64 none = ink();
+        caption(text);
+        const qint64 bold = ink() - none;
+        QFont regular = target->font();
+        regular.setBold(false);
+        target->setFont(regular);
+        const qint64 plain = ink() - none;
+        QVERIFY(plain > 0);
+        const double ratio = double(bold) / double(plain);
+        QVERIFY2(
+            ratio >= 1.33,
+            qPrintable(QStringLiteral("bold %1 times as dark as regular").arg(ratio, 0, 'f', 2)));
+        delete w;
+    }
+
     // Bingo: START, PLAY OUT and "Good Luck" in the default font, everything else in System;
-    // the words of the bet table's caption, read from the rendered window, each over its column.
+    // the words of the bet table's caption, read from the rendered window, each centred over its
+    // column and on the frame's top line.
     void bingoFontsAndCaption()
     {
         Bench bench;
@@ -551,14 +607,71 @@ private slots:
             QWidget *box = widget(w, columns[i]);
             const int left = box->mapTo(w, QPoint(0, 0)).x(), right = left + box->width() - 1;
             const int centre = (words[i].first + words[i].second) / 2;
-            QVERIFY2(left <= centre && centre <= right,
+            QVERIFY2(qAbs(centre - (left + right) / 2) <= 1,
                      qPrintable(QStringLiteral("word %1 centred at %2, its boxes span %3 to %4")
                                     .arg(i)
                                     .arg(centre)
                                     .arg(left)
                                     .arg(right)));
         }
+        // The edge's top line runs through the caption, between its ink's top and bottom rows.
+        int inkTop = row.bottom(), inkBottom = row.top();
+        for (int y = row.top(); y <= row.bottom(); ++y)
+            for (int x = words[0].first; x <= words[0].second; ++x)
+                if (qGray(image.pixel(x, y)) < 96) {
+                    inkTop = std::min(inkTop, y), inkBottom = std::max(inkBottom, y);
+                    break;
+                }
+        int edge = origin.y();
+        while (edge < firstBoxTop && qGray(image.pixel(origin.x() + 4, edge)) > 160)
+            ++edge;
+        QVERIFY2(inkTop < edge && edge < inkBottom,
+                 qPrintable(QStringLiteral("edge at row %1, the caption's ink from %2 to %3")
+                                .arg(edge)
+                                .arg(inkTop)
+                                .arg(inkBottom)));
         delete w;
+    }
+
+    // Each suit picture solid at every size it may be drawn: no light pixel inside its ink that
+    // the white around it cannot reach through pixels at least a quarter light (a seam where
+    // its parts fail to meet; the tip of a notch between them is grey, so it still counts as
+    // reached).
+    void suitsWithoutSeams()
+    {
+        for (int suit = 1; suit <= 4; ++suit)
+            for (int size = 16; size <= 96; size += 4) {
+                const QPixmap picture =
+                    ui::picture(QStringLiteral("cards/suit%1").arg(suit), QSize(size, size));
+                QImage image(picture.size(), QImage::Format_RGB32);
+                image.fill(Qt::white);
+                QPainter(&image).drawPixmap(0, 0, picture);
+                const int w = image.width(), h = image.height();
+                std::vector<char> reached(size_t(w) * h, 0);
+                std::vector<QPoint> todo;
+                for (int x = 0; x < w; ++x)
+                    todo.insert(todo.end(), {{x, 0}, {x, h - 1}});
+                for (int y = 0; y < h; ++y)
+                    todo.insert(todo.end(), {{0, y}, {w - 1, y}});
+                while (!todo.empty()) {
+                    const QPoint p = todo.back();
+                    todo.pop_back();
+                    if (!image.rect().contains(p) || reached[size_t(p.y()) * w + p.x()] ||
+                        qGray(image.pixel(p)) < 64)
+                        continue;
+                    reached[size_t(p.y()) * w + p.x()] = 1;
+                    todo.insert(todo.end(), {p + QPoint(1, 0), p - QPoint(1, 0), p + QPoint(0, 1),
+                                             p - QPoint(0, 1)});
+                }
+                int seam = 0;
+                for (int y = 0; y < h; ++y)
+                    for (int x = 0; x < w; ++x)
+                        seam += qGray(image.pixel(x, y)) >= 128 && !reached[size_t(y) * w + x];
+                QVERIFY2(seam == 0, qPrintable(QStringLiteral("suit %1 at %2 px: %3 pixels of seam")
+                                                   .arg(suit)
+                                                   .arg(image.width())
+                                                   .arg(seam)));
+            }
     }
 
     // Mark's thick lines end where they are drawn to (flat ends, 980 to 1120 twips); a card back

@@ -4,7 +4,6 @@
 #include "pictures.h"
 
 #include <QApplication>
-#include <QGroupBox>
 #include <QScrollBar>
 
 #include <cmath>
@@ -36,6 +35,7 @@ void installFonts()
     // The windows are drawn for "ＭＳ Ｐゴシック"; IPAPGothic is made to the same metrics.
     QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"));
     QApplication::setFont(font(9));
+    QApplication::setStyle(textStyle());
 }
 
 LabelRef &LabelRef::text(const QString &t)
@@ -194,9 +194,9 @@ Line *Builder::line(const QString &name, int x1, int y1, int x2, int y2, const Q
     return l;
 }
 
-QGroupBox *Builder::frame(const QString &name, Rect r, const QString &caption) const
+GroupFrame *Builder::frame(const QString &name, Rect r, const QString &caption) const
 {
-    return place(new QGroupBox(caption, parent_), name, r);
+    return place(new GroupFrame(caption, parent_), name, r);
 }
 
 QScrollBar *Builder::vscroll(const QString &name, Rect r) const

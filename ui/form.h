@@ -6,7 +6,6 @@
 #include <QFont>
 #include <QPushButton>
 
-class QGroupBox;
 class QScrollBar;
 
 // Builders that lay a window out as data, in twips, so that the code reads like the window's
@@ -21,7 +20,8 @@ enum class Family { Gothic, System };
 // "ＭＳ Ｐゴシック" (Gothic) at a size in points, sized in pixels as at 96 dots per inch so that
 // text fits the twip layout whatever the screen's font resolution; "System", which has one size.
 QFont font(double points, int style = Regular, Family family = Family::Gothic);
-// Maps the windows' fonts to the installed ones and sets the application's default font.
+// Maps the windows' fonts to the installed ones, sets the application's default font and the
+// style that draws the buttons' bold captions bold at every scale.
 void installFonts();
 
 template <class W, class Self> class Ref
@@ -133,7 +133,7 @@ public:
     ShapeRef shape(const QString &name, Rect r, Shape::Kind kind) const;
     Line *line(const QString &name, int x1, int y1, int x2, int y2, const QColor &c = Qt::black,
                int width = 1) const;
-    QGroupBox *frame(const QString &name, Rect r, const QString &caption) const;
+    GroupFrame *frame(const QString &name, Rect r, const QString &caption) const;
     QScrollBar *vscroll(const QString &name, Rect r) const;
 
 private:

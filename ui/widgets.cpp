@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets.h"
 
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QHash>
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QProxyStyle>
 #include <QStyle>
 #include <QVariant>
 
@@ -209,6 +211,54 @@ int leastLegiblePixels(const QFont &font)
     return pixels;
 }
 
+qreal boldRedraw(const QPainter &p, const QFont &font)
+{
+    const qreal ratio = p.device() ? p.device()->devicePixelRatioF() : 1;
+    if (!font.bold() || ratio <= 1) return 0;
+    static QHash<QString, bool> ownBold;
+    const QString family = QFontInfo(font).family();
+    auto known = ownBold.constFind(family);
+    if (known == ownBold.constEnd()) {
+        const QStringList styles = QFontDatabase::styles(family);
+        known =
+            ownBold.insert(family, std::any_of(styles.begin(), styles.end(), [&](const QString &s) {
+                               return QFontDatabase::weight(family, s) >= QFont::DemiBold;
+                           }));
+    }
+    return *known ? 0 : (ratio - 1) / ratio;
+}
+
+void drawText(QPainter &p, const QRectF &room, int flags, const QString &text)
+{
+    p.drawText(room, flags, text);
+    if (const qreal dx = boldRedraw(p, p.font())) p.drawText(room.translated(dx, 0), flags, text);
+}
+
+namespace {
+
+class TextStyle : public QProxyStyle
+{
+public:
+    void drawItemText(QPainter *p, const QRect &rect, int flags, const QPalette &pal, bool enabled,
+                      const QString &text, QPalette::ColorRole role) const override
+    {
+        QProxyStyle::drawItemText(p, rect, flags, pal, enabled, text, role);
+        if (const qreal dx = boldRedraw(*p, p->font())) {
+            p->save();
+            p->translate(dx, 0);
+            QProxyStyle::drawItemText(p, rect, flags, pal, enabled, text, role);
+            p->restore();
+        }
+    }
+};
+
+} // namespace
+
+QStyle *textStyle()
+{
+    return new TextStyle;
+}
+
 void sunkenEdge(QFrame *box)
 {
     box->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
@@ -305,7 +355,7 @@ void Label::paintText(QPaintEvent *e)
     painter.setFont(drawn_.font);
     painter.setPen(QPen(palette().brush(foregroundRole()), 1));
     // The room only places the text; the contents rectangle is what clips it.
-    painter.drawText(drawn_.room, textFlags() | Qt::TextDontClip, shown);
+    drawText(painter, drawn_.room, textFlags() | Qt::TextDontClip, shown);
 }
 
 void Label::setBackColor(const QColor &c)
@@ -487,6 +537,64 @@ void onClick(QObject *w, std::function<void()> fn)
     } else if (auto *p = qobject_cast<Picture *>(w)) {
         p->setClickable();
         QObject::connect(p, &Picture::clicked, p, fn);
+    }
+}
+
+GroupFrame::GroupFrame(const QString &caption, QWidget *parent) : QGroupBox(caption, parent) {}
+
+void GroupFrame::headingsOver(const std::vector<const QWidget *> &columns)
+{
+    centres_.clear();
+    for (const QWidget *c : columns)
+        centres_.push_back(c->mapTo(this, QPoint(0, 0)).x() + c->width() / 2);
+    update();
+}
+
+std::vector<GroupFrame::Piece> GroupFrame::captionPieces() const
+{
+    const QFontMetrics fm(font());
+    // A pixel of the frame's colour either side of the text, as the line breaks around it.
+    constexpr int pad = 2, indent = 8;
+    const auto piece = [&](const QString &text, int left) {
+        return Piece{text, QRect(left, 0, fm.horizontalAdvance(text) + 2 * pad, fm.height())};
+    };
+    if (title().isEmpty()) return {};
+    const QStringList words = title().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (centres_.empty() || words.size() != qsizetype(centres_.size()))
+        return {piece(title(), indent)};
+    std::vector<Piece> pieces;
+    for (qsizetype i = 0; i < words.size(); ++i) {
+        Piece p = piece(words[i], 0);
+        p.rect.moveLeft(centres_[i] - p.rect.width() / 2);
+        pieces.push_back(p);
+    }
+    return pieces;
+}
+
+void GroupFrame::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    const int line = QFontMetrics(font()).height() / 2;
+    const int w = width(), h = height();
+    if (w >= 3 && h - line >= 3) {
+        // The etched edge in the window's pixels: a white rectangle a pixel below and right of a
+        // grey one.
+        const QColor grey(128, 128, 128), white(255, 255, 255);
+        const auto outline = [&](int x, int y, int right, int bottom, const QColor &c) {
+            p.fillRect(x, y, right - x + 1, 1, c);
+            p.fillRect(x, bottom, right - x + 1, 1, c);
+            p.fillRect(x, y, 1, bottom - y + 1, c);
+            p.fillRect(right, y, 1, bottom - y + 1, c);
+        };
+        outline(1, line + 1, w - 1, h - 1, white);
+        outline(0, line, w - 2, h - 2, grey);
+    }
+    p.setFont(font());
+    p.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+    for (const Piece &piece : captionPieces()) {
+        p.fillRect(piece.rect, palette().window());
+        drawText(p, piece.rect, Qt::AlignCenter | Qt::TextSingleLine, piece.text);
     }
 }
 

@@ -5,10 +5,14 @@
 
 #include <QAbstractButton>
 #include <QFrame>
+#include <QGroupBox>
 #include <QLabel>
 #include <QPixmap>
 #include <QString>
 #include <QWidget>
+
+class QPainter;
+class QStyle;
 
 #include <functional>
 #include <iterator>
@@ -43,6 +47,15 @@ TextFit fitText(const QFont &font, const QString &text, const QRect &room, int f
 constexpr double LeastDigitPixels = 7;
 // The smallest pixel size of the font's face at which its digits are LeastDigitPixels tall.
 int leastLegiblePixels(const QFont &font);
+
+// Draws text as QPainter::drawText does, and bold as bold at every scale: Qt thickens a face
+// that has no bold of its own by a fixed pixel of the screen, at 2x half as much as at 1x, so
+// there the text is drawn again, moved right by the rest.
+void drawText(QPainter &p, const QRectF &room, int flags, const QString &text);
+// How far right drawText draws a bold text again with this font on this painter (0: not at all).
+qreal boldRedraw(const QPainter &p, const QFont &font);
+// The application's style, drawing the buttons' captions by drawText.
+QStyle *textStyle();
 
 // Gives a label or picture box the classic two-pixel sunken edge: dark grey and near-black at
 // the top and left, white and light grey at the bottom and right, so that it reads as closed on
@@ -173,6 +186,33 @@ private:
     QPoint a_, b_;
     QColor color_;
     int width_;
+};
+
+// Frame: a group of controls under a caption, drawn as a classic frame: an etched edge (grey
+// over white) from the caption's middle down, the caption on its top line, which is broken under
+// the caption. The controls are placed from the frame's top left, as in any container. A caption
+// of several words may stand each word over a column of the group instead (headingsOver).
+class GroupFrame : public QGroupBox
+{
+    Q_OBJECT
+public:
+    explicit GroupFrame(const QString &caption, QWidget *parent = nullptr);
+    // Word i of the caption centred over columns[i], a control of the group; the words are the
+    // caption's runs of letters. Ignored when the counts differ.
+    void headingsOver(const std::vector<const QWidget *> &columns);
+    // Where each piece of the caption is drawn, in the frame's pixels.
+    struct Piece
+    {
+        QString text;
+        QRect rect;
+    };
+    std::vector<Piece> captionPieces() const;
+
+protected:
+    void paintEvent(QPaintEvent *e) override;
+
+private:
+    std::vector<int> centres_;
 };
 
 // Gives a window or container a solid background colour, which its labels inherit.

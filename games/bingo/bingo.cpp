@@ -6,7 +6,6 @@
 #include "store/numval.h"
 #include "ui/pictures.h"
 
-#include <QGroupBox>
 #include <QPushButton>
 
 namespace bingo {
@@ -113,7 +112,7 @@ Bingo::Bingo(Context &context, QWidget *opener) : GameWindow(context, form, open
     }
 
     // The bet table: BET x LINE x ODDS for each card.
-    QGroupBox *table = frame("Frame1", {4800, 240, 3255, 2295}, "    BET      LINE   ODDS");
+    ui::GroupFrame *table = frame("Frame1", {4800, 240, 3255, 2295}, "    BET      LINE   ODDS");
     const ui::Builder t = in(table);
     for (int k = 0; k < 4; ++k) {
         const int top = 360 + 480 * k;
@@ -133,6 +132,7 @@ Bingo::Bingo(Context &context, QWidget *opener) : GameWindow(context, form, open
                         .alignRight()
                         .tag("0");
     }
+    table->headingsOver({Label6[0], Label8[0], Label9[0]});
 
     // The hostess presenting the ball, and the pictures the animation swaps in.
     Picture6 = pictureBox("Picture6", {4920, 2880, 1575, 1725}).picture("bingo/eyes_open");
