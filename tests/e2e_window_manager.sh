@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The real program under a window manager (openbox in Xvfb), which frames every window: the menu,
-# Help, About and every game window are centred on the screen with their frame, within a pixel;
+# Help, About, every game window and a second copy's message are centred on the screen with their
+# frame, within a pixel;
 # About is 1700 twips (113 px) high with its frame; Return on the focused HELP button, reached by
 # Tab in the order of the buttons' numbers, opens Help; the eight fixed game windows can be neither
 # resized nor maximised and ask for no minimise, while Mark can be all three; every game is left
@@ -36,6 +37,29 @@ pid=$!
 menu=$(find_window "$title") || die "no menu"
 check "the menu is centred with its frame" wait_centred "$menu"
 sleep 0.3
+
+# A second copy's message box: centred with its frame as every window, with the arcade's icon;
+# Return (OK) ends that copy.
+"$work/ZelkGame" &
+pid2=$!
+box=''
+for _ in $(seq 100); do
+  box=$(windows_named "$title" | grep -vx "$menu" | head -n 1) || true
+  [ -n "$box" ] && break
+  sleep 0.1
+done
+if [ -n "$box" ]; then
+  check "the second copy's message is centred with its frame" wait_centred "$box"
+  check "the second copy's message has the arcade's icon" \
+    grep -q 'Icon (' <<<"$(xprop -id "$box" _NET_WM_ICON 2>/dev/null)"
+  sleep 0.3
+  xdotool windowfocus --sync "$box" key Return || fail "Return did not reach the message box"
+else
+  fail "a second copy showed no message"
+fi
+check "OK ends the second copy" wait_gone "$pid2" 10
+kill "$pid2" 2>/dev/null || true
+wait "$pid2" 2>/dev/null || true
 
 # The focus starts on button 1; nine Tabs take it to button 10, HELP.
 xdotool windowactivate --sync "$menu" key --delay 20 Tab Tab Tab Tab Tab Tab Tab Tab Tab Return ||

@@ -84,8 +84,10 @@ void place(QWidget *w, const QMargins &frame, const std::function<void(QMargins)
     const QPoint topLeft(area.x() + (area.width() - outer.width()) / 2,
                          area.y() + (area.height() - outer.height()) / 2);
     // The frame's corner is placed, so the window manager keeps the frame there whenever the
-    // window is shown again (after the window exists, move() would place the client area).
-    if (QWindow *window = w->windowHandle(); window && w->testAttribute(Qt::WA_WState_Created))
+    // window is shown again (after the window exists, move() would place the client area). With
+    // no frame known yet the client area is placed: its window, being shown, takes that place.
+    if (QWindow *window = w->windowHandle();
+        window && w->testAttribute(Qt::WA_WState_Created) && !frame.isNull())
         window->setFramePosition(topLeft);
     else
         w->move(topLeft);
@@ -103,7 +105,10 @@ public:
     }
     bool eventFilter(QObject *o, QEvent *e) override
     {
-        if (e->type() != QEvent::Move && e->type() != QEvent::Resize && e->type() != QEvent::Show)
+        // The frame can come without a move of the client area; the window manager activates
+        // the window it has framed.
+        if (e->type() != QEvent::Move && e->type() != QEvent::Resize &&
+            e->type() != QEvent::Show && e->type() != QEvent::WindowActivate)
             return false;
         auto *w = static_cast<QWidget *>(o);
         const QMargins frame = frameOf(w);
