@@ -29,8 +29,8 @@ public:
     {
         QAccessible::State s = QAccessibleWidget::state();
         if (isSelectable(widget())) {
-            s.selectable = true;
-            s.selected = isSelected(widget());
+            s.selectable = s.checkable = true;
+            s.selected = s.checked = isSelected(widget());
         }
         // A decoration is not there for a reader.
         if (decoration()) s.invisible = true;

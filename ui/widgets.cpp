@@ -144,8 +144,10 @@ void setSelected(QWidget *w, bool on)
     if (isSelectable(w) && isSelected(w) == on) return;
     w->setProperty("selected", on);
     w->update();
+    // Told as both: Qt's AT-SPI bridge forwards a change of the checked state only.
     QAccessible::State changed;
     changed.selected = true;
+    changed.checked = true;
     QAccessibleStateChangeEvent event(w, changed);
     QAccessible::updateAccessibility(&event);
 }
