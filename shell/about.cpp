@@ -15,10 +15,10 @@ about::about(QWidget *menu) : QWidget(menu, Qt::Window)
     setWindowIcon(ui::icon("icons/about"));
     ui::setBackground(this, ui::rgb(192, 192, 192));
     ui::Builder form(this);
-    auto panel = form.pictureBox("Picture1", {-120, 0, 4335, 2295}).back(Qt::white).picture("about/texture");
+    auto panel = form.pictureBox("Picture1", {-120, 0, 4335, 2295}).back(Qt::white).picture("about/texture").name(tr("About"));
     ui::Builder in = form.in(panel);
-    in.image("Image2", {120, 60, 1770, 450}).picture(ui::localPicture("about/title"));
-    in.image("Image1", {2640, 120, 1065, 1035}).picture("about/girl");
+    in.image("Image2", {120, 60, 1770, 450}).picture(ui::localPicture("about/title")).words(tr("Zelkのゲーム屋さん"));
+    in.image("Image1", {2640, 120, 1065, 1035}).picture("about/girl").decoration();
     in.label("Label1", {1800, 360, 735, 255}).text(tr(" Ver2.00")).center().fore(ui::rgb(0, 0, 255)).font(9, ui::Italic);
     auto ok = in.button("Command1", {1320, 840, 975, 375}, tr("O K")).font(9, ui::Bold);
     ui::onClick(ok, [this] {

@@ -25,7 +25,7 @@ Help::Help(GameMain *menu) : QWidget(menu, Qt::Window), menu_(menu)
     scroll->setRange(0, 2640);
     scroll->setSingleStep(100);
     scroll->setPageStep(500);
-    auto panel = form.pictureBox("Picture1", {0, 0, 8415, 6855}).back(palette().color(QPalette::Base));
+    auto panel = form.pictureBox("Picture1", {0, 0, 8415, 6855}).back(palette().color(QPalette::Base)).name(tr("Help"));
     ui::Builder in = form.in(panel);
     in.button("Command1", {7200, 360, 975, 495}, tr("Close")).font(12, ui::Bold);
     connect(scroll, &QScrollBar::valueChanged, panel.get(),

@@ -76,7 +76,8 @@ RecordsWindow::RecordsWindow(Context &context, QWidget *menu, std::function<bool
     const int rows = int(games.size()) + 1; // the games and the total
     auto panel = form.pictureBox("Picture1", {120, 120, 9600, RowTop + rows * RowHeight + 150})
                      .back(Qt::white)
-                     .border();
+                     .border()
+                     .name(tr("records"));
     ui::Builder in = form.in(panel);
 
     const QString headings[] = {tr("ゲーム"), tr("回数"),   tr("賭け"),   tr("払い戻し"),

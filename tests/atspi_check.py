@@ -2,11 +2,14 @@
 """Reads the running arcade as a screen reader does, over the accessibility bus: opens every
 window from the menu by pressing its buttons through AT-SPI, and checks each window's tree:
 every button and every picture is named, every control that can be pressed takes the focus, and
-the named targets of the games are there. With --dump WINDOW it prints that window's tree."""
+the named targets of the games are there; last it bets on a bingo card and listens: the card is
+heard chosen and the CREDIT box heard with its new value. With --dump WINDOW it prints that
+window's tree."""
 import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 APP = "ZelkGame"
 MENU = "Zelkのゲーム屋さん"
@@ -29,9 +32,20 @@ WINDOWS = [
 failures = []
 
 
+heard = []
+
+
+def hear(event):
+    source = event.source.name if event.source is not None else ""
+    heard.append((event.type, source, event.detail1))
+
+
 def wait_for(what, get, seconds=20):
     deadline = time.monotonic() + seconds
     while time.monotonic() < deadline:
+        # The events the reader listens to arrive through GLib's main loop.
+        while GLib.MainContext.default().iteration(False):
+            pass
         found = get()
         if found is not None:
             return found
@@ -81,6 +95,8 @@ def press(o):
 def line(o, depth):
     st = o.getState()
     states = ["focusable"] if st.contains(pyatspi.STATE_FOCUSABLE) else []
+    if st.contains(pyatspi.STATE_SELECTED):
+        states.append("selected")
     if not st.contains(pyatspi.STATE_SENSITIVE):
         states.append("disabled")
     if not st.contains(pyatspi.STATE_SHOWING):
@@ -101,7 +117,10 @@ def check(caption, w, wanted):
     for o in walk(w):
         role = o.getRole()
         pressable = "Press" in actions(o)
-        if role in (pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_IMAGE) or pressable:
+        # A decoration is not visible to a reader, which passes over it.
+        seen = o.getState().contains(pyatspi.STATE_VISIBLE)
+        read = (pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_IMAGE, pyatspi.ROLE_PANEL, pyatspi.ROLE_FILLER)
+        if (seen and role in read) or pressable:
             if not o.name.strip():
                 failures.append(f"{caption}: an unnamed {o.getRoleName()}")
         if pressable and not o.getState().contains(pyatspi.STATE_FOCUSABLE):
@@ -126,6 +145,30 @@ def button(w, name):
     sys.exit(f"FAIL: no button {name!r} in {w.name!r}")
 
 
+def listen_to_a_bet(menu):
+    """A bet on bingo card A: the card is heard chosen (Qt's bridge tells a change of the checked
+    state, which the arcade sends with the selected one), the CREDIT box with its new value."""
+    pyatspi.Registry.registerEventListener(
+        hear, "object:state-changed", "object:property-change:accessible-name"
+    )
+    press(button(menu, "ビンゴ"))
+    w = wait_for("window 'BINGO'", lambda: window("BINGO"))
+    press(button(w, "A"))
+
+    def selected():
+        return True if ("object:state-changed:checked", "card A", 1) in heard else None
+
+    def credit():
+        named = [s for t, s, _ in heard if t.startswith("object:property-change:accessible-name")]
+        return True if any(s.startswith("CREDIT ") and s[7:].isdigit() for s in named) else None
+
+    wait_for("card A heard chosen", selected, 10)
+    wait_for("the CREDIT box heard with its new value", credit, 10)
+    card = next(o for o in walk(w) if o.name == "card A")
+    if not card.getState().contains(pyatspi.STATE_SELECTED):
+        failures.append("card A is not read as selected")
+
+
 def main():
     dump_caption = sys.argv[2] if len(sys.argv) > 2 and sys.argv[1] == "--dump" else None
     menu = wait_for("menu on the accessibility bus", lambda: window(MENU))
@@ -139,6 +182,7 @@ def main():
         press(button(w, leave))
         wait_for(f"menu after {caption!r}", lambda: window(MENU))
         wait_for(f"{caption!r} gone", lambda: None if window(caption) else True)
+    listen_to_a_bet(menu)
     for f in failures:
         print("FAIL:", f)
     print(f"{len(WINDOWS) + 1} windows read, {len(failures)} faults")

@@ -6,9 +6,11 @@
 #include "testing.h"
 
 #include "shell/gametable.h"
+#include "ui/widgets.h"
 
 #include <QAccessible>
 #include <QPushButton>
+#include <QSet>
 
 namespace {
 
@@ -30,7 +32,7 @@ struct Control
     QWidget *widget;
     QAccessible::Role role;
     QString name;
-    bool pressable, focusable;
+    bool pressable, focusable, invisible;
 };
 std::vector<Control> controls(QWidget *window)
 {
@@ -41,8 +43,8 @@ std::vector<Control> controls(QWidget *window)
         const bool pressable =
             i->actionInterface() &&
             i->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction());
-        out.push_back(
-            {w, i->role(), i->text(QAccessible::Name), pressable, bool(i->state().focusable)});
+        out.push_back({w, i->role(), i->text(QAccessible::Name), pressable,
+                       bool(i->state().focusable), bool(i->state().invisible)});
     }
     return out;
 }
@@ -79,16 +81,114 @@ private slots:
         b.game.Credit = 100;
         std::unique_ptr<GameWindow> w(findGame(form)->make(b.context, &b.menu));
         w->show();
-        QStringList seen;
+        QStringList seen, unnamed;
         for (const Control &c : controls(w.get())) {
             seen << c.name;
-            if (c.role == QAccessible::Button || c.role == QAccessible::Graphic || c.pressable)
-                QVERIFY2(!c.name.trimmed().isEmpty(),
-                         qPrintable(c.widget->objectName() + " has no name"));
+            // A reader announces a pane or a picture it reaches; a decoration it passes over.
+            const bool read = c.role == QAccessible::Button || c.role == QAccessible::Graphic ||
+                              c.role == QAccessible::Pane || c.role == QAccessible::Client ||
+                              c.pressable;
+            if (read && !c.invisible && c.name.trimmed().isEmpty())
+                unnamed << c.widget->objectName();
             if (c.pressable) QVERIFY2(c.focusable, qPrintable(c.name + " takes no focus"));
         }
+        QVERIFY2(unnamed.isEmpty(), qPrintable("no name: " + unnamed.join(", ")));
         for (const QString &n : names)
             QVERIFY2(seen.contains(n), qPrintable(n + " missing"));
+    }
+
+    // A reader reads a value box's new value and a choice's selected state as the window shows
+    // them. (Qt sends the change events only to a live accessibility bridge, which the
+    // offscreen platform lacks; the AT-SPI run hears them.)
+    void readAsItChanges_data()
+    {
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<QStringList>("clicks");
+        QTest::addColumn<QString>("object");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("selected"); // -1: not a choice, never selectable
+        const QStringList spin{"Command5", "Command1"}; // a credit on 10, START
+        QTest::newRow("CREDIT after a bet") << "Slot" << QStringList{"Command2"} << "Label5"
+                                            << "CREDIT 99" << -1;
+        QTest::newRow("stake box")
+            << "Card" << QStringList{"Command3", "Command3"} << "Label5" << "stake 2" << -1;
+        QTest::newRow("WIN box after a stop on 10") << "Roter" << spin << "Label8" << "WIN 10"
+                                                    << -1;
+        QTest::newRow("the lamp it stopped on")
+            << "Roter" << spin << "Shape1(6)" << "lamp 10" << 1;
+        QTest::newRow("the lamp it left") << "Roter" << spin << "Shape1(0)" << "lamp 0" << 0;
+        QTest::newRow("card with a bet")
+            << "Bingo" << QStringList{"Command2(1)"} << "Picture3" << "card B" << 1;
+        QTest::newRow("card without one")
+            << "Bingo" << QStringList{"Command2(1)"} << "Picture2" << "card A" << 0;
+        QTest::newRow("free centre marked at the deal")
+            << "Bingo" << QStringList{} << "Label2(12)" << "*" << 1;
+        QTest::newRow("unmarked cell") << "Bingo" << QStringList{} << "Label2(11)" << "" << 0;
+    }
+    void readAsItChanges()
+    {
+        QFETCH(QString, form);
+        QFETCH(QStringList, clicks);
+        QFETCH(QString, object);
+        QFETCH(QString, name);
+        QFETCH(int, selected);
+        Bench b;
+        b.game.Credit = 100;
+        b.random.pushPick(6, 14); // the roulette stops on lamp 6, a 10
+        std::unique_ptr<GameWindow> w(findGame(form)->make(b.context, &b.menu));
+        w->show();
+        for (const QString &c : clicks)
+            click(w.get(), c);
+        b.advance(60000);
+        QAccessibleInterface *now = QAccessible::queryAccessibleInterface(widget(w.get(), object));
+        if (!name.isEmpty()) QCOMPARE(now->text(QAccessible::Name), name);
+        QCOMPARE(bool(now->state().selectable), selected >= 0);
+        QCOMPARE(bool(now->state().selected), selected == 1);
+    }
+
+    // Colour is never the only cue: a selected label or shape of a window draws a small mark, the
+    // same widget unselected does not, and the mark stays in its corner (a box) or its middle (a
+    // shape), clear of the text.
+    void markBesideTheColour_data()
+    {
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRectF>("where"); // the share of the widget the mark may use
+        const QRectF corner(0, 0, 0.34, 0.34), middle(0.3, 0.3, 0.4, 0.4);
+        QTest::newRow("bingo cell") << "Bingo" << "Label2(7)" << corner;
+        QTest::newRow("dog race winning pair") << "Dango" << "Label6(3)" << corner;
+        QTest::newRow("premium pick") << "Winner" << "Label1(5)" << corner;
+        QTest::newRow("roulette lamp") << "Roter" << "Shape1(0)" << middle;
+        QTest::newRow("mark lamp") << "Card" << "Shape1(1)" << middle;
+    }
+    void markBesideTheColour()
+    {
+        QFETCH(QString, form);
+        QFETCH(QString, name);
+        QFETCH(QRectF, where);
+        Bench b;
+        b.game.Credit = 100;
+        std::unique_ptr<GameWindow> w(findGame(form)->make(b.context, &b.menu));
+        w->show();
+        QWidget *target = widget(w.get(), name);
+        ui::setSelected(target, true);
+        const QImage marked = target->grab().toImage();
+        ui::setSelected(target, false);
+        const QImage plain = target->grab().toImage();
+        QCOMPARE(marked.size(), plain.size());
+        const QRectF allowed(where.x() * plain.width(), where.y() * plain.height(),
+                             where.width() * plain.width(), where.height() * plain.height());
+        // The mark lies on the plain background alone: what it covers was all of one colour,
+        // none of the text's or the border's.
+        QSet<QRgb> under;
+        for (int y = 0; y < plain.height(); ++y)
+            for (int x = 0; x < plain.width(); ++x)
+                if (marked.pixel(x, y) != plain.pixel(x, y)) {
+                    under.insert(plain.pixel(x, y));
+                    QVERIFY2(allowed.contains(QPointF(x + 0.5, y + 0.5)),
+                             qPrintable(QStringLiteral("mark at %1,%2").arg(x).arg(y)));
+                }
+        QCOMPARE(under.size(), 1);
     }
 
     // The dice board from the keyboard: the arrows walk the outcomes' grid, from field to field,

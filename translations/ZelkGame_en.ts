@@ -13,6 +13,25 @@
     </message>
 </context>
 <context>
+    <name>Bingo</name>
+    <message>
+        <source>card %1</source>
+        <translation>card %1</translation>
+    </message>
+    <message>
+        <source>drawn numbers</source>
+        <translation>drawn numbers</translation>
+    </message>
+    <message>
+        <source>hostess with the ball</source>
+        <translation>hostess with the ball</translation>
+    </message>
+    <message>
+        <source>リーチ !</source>
+        <translation>REACH !</translation>
+    </message>
+</context>
+<context>
     <name>Card</name>
     <message>
         <source>stake</source>
@@ -26,12 +45,32 @@
         <source>組合せ（×３）</source>
         <translation>Set (×3)</translation>
     </message>
+    <message>
+        <source>lamp %1</source>
+        <translation>lamp %1</translation>
+    </message>
 </context>
 <context>
     <name>Dango</name>
     <message>
         <source>確定</source>
         <translation>Final</translation>
+    </message>
+    <message>
+        <source>track</source>
+        <translation>track</translation>
+    </message>
+    <message>
+        <source>dog %1</source>
+        <translation>dog %1</translation>
+    </message>
+    <message>
+        <source>bets</source>
+        <translation>bets</translation>
+    </message>
+    <message>
+        <source>result</source>
+        <translation>result</translation>
     </message>
 </context>
 <context>
@@ -63,6 +102,10 @@
     <message>
         <source>die %1</source>
         <translation>die %1</translation>
+    </message>
+    <message>
+        <source>board</source>
+        <translation>board</translation>
     </message>
 </context>
 <context>
@@ -213,6 +256,13 @@ Three cards of one number (2, 2, 2) for a player always pay 5 times.</translatio
     </message>
 </context>
 <context>
+    <name>Kabu</name>
+    <message>
+        <source>table</source>
+        <translation>table</translation>
+    </message>
+</context>
+<context>
     <name>RecordsWindow</name>
     <message>
         <source>成績</source>
@@ -288,6 +338,48 @@ Your credits stay as they are.</translation>
         <source>やめる</source>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source>records</source>
+        <translation>records</translation>
+    </message>
+</context>
+<context>
+    <name>Roter</name>
+    <message>
+        <source>wheel</source>
+        <translation>wheel</translation>
+    </message>
+    <message>
+        <source>lamp %1</source>
+        <translation>lamp %1</translation>
+    </message>
+</context>
+<context>
+    <name>Slot</name>
+    <message>
+        <source>flag of Japan</source>
+        <translation>flag of Japan</translation>
+    </message>
+    <message>
+        <source>flag of the USA</source>
+        <translation>flag of the USA</translation>
+    </message>
+    <message>
+        <source>flag of the UK</source>
+        <translation>flag of the UK</translation>
+    </message>
+    <message>
+        <source>flag of Germany</source>
+        <translation>flag of Germany</translation>
+    </message>
+    <message>
+        <source>reels</source>
+        <translation>reels</translation>
+    </message>
+    <message>
+        <source>reel %1</source>
+        <translation>reel %1</translation>
+    </message>
 </context>
 <context>
     <name>Takara</name>
@@ -323,12 +415,28 @@ Your credits stay as they are.</translation>
         <source>Ｏ Ｋ</source>
         <translation>Ｏ Ｋ</translation>
     </message>
+    <message>
+        <source>question</source>
+        <translation>question</translation>
+    </message>
+    <message>
+        <source>hint</source>
+        <translation>hint</translation>
+    </message>
 </context>
 <context>
     <name>Winner</name>
     <message>
         <source>piece %1</source>
         <translation>piece %1</translation>
+    </message>
+    <message>
+        <source>puzzle</source>
+        <translation>puzzle</translation>
+    </message>
+    <message>
+        <source>bonus picture</source>
+        <translation>bonus picture</translation>
     </message>
 </context>
 <context>
@@ -344,6 +452,10 @@ Your credits stay as they are.</translation>
     <message>
         <source>O K</source>
         <translation>O K</translation>
+    </message>
+    <message>
+        <source>Zelkのゲーム屋さん</source>
+        <translation>Zelk&apos;s Game Shop</translation>
     </message>
 </context>
 <context>

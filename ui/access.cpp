@@ -17,8 +17,24 @@ public:
     QAccessible::Role role() const override
     {
         if (isClickable(widget())) return QAccessible::Button;
-        if (qobject_cast<const Label *>(widget())) return QAccessible::StaticText;
-        return widget()->accessibleName().isEmpty() ? QAccessible::Pane : QAccessible::Graphic;
+        if (qobject_cast<const Label *>(widget()) || isWords(widget()))
+            return QAccessible::StaticText;
+        // A picture box holding other widgets is a pane, one that holds only its picture a graphic.
+        return widget()->findChild<QWidget *>(QString(), Qt::FindDirectChildrenOnly)
+                   ? QAccessible::Pane
+                   : QAccessible::Graphic;
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        if (isSelectable(widget())) {
+            s.selectable = s.checkable = true;
+            s.selected = s.checked = isSelected(widget());
+        }
+        // A decoration is not there for a reader.
+        if (decoration()) s.invisible = true;
+        return s;
     }
 
     QString text(QAccessible::Text t) const override
@@ -50,12 +66,25 @@ public:
         if (action == pressAction() && isClickable(widget())) return {QStringLiteral("Space")};
         return QAccessibleWidget::keyBindingsForAction(action);
     }
+
+private:
+    // A picture of words (a banner) is read as its words.
+    static bool isWords(const QWidget *w) { return w->property("words").toBool(); }
+    // Marked so, or a shape or line that no one named.
+    bool decoration() const
+    {
+        const QWidget *w = widget();
+        return isDecoration(w) ||
+               ((qobject_cast<const Shape *>(w) || qobject_cast<const Line *>(w)) &&
+                w->accessibleName().isEmpty());
+    }
 };
 
 QAccessibleInterface *factory(const QString &className, QObject *o)
 {
     if (!o || !o->isWidgetType()) return nullptr;
-    if (className == QLatin1String("ui::Label") || className == QLatin1String("ui::Picture"))
+    if (className == QLatin1String("ui::Label") || className == QLatin1String("ui::Picture") ||
+        className == QLatin1String("ui::Shape") || className == QLatin1String("ui::Line"))
         return new Accessible(static_cast<QWidget *>(o));
     return nullptr;
 }

@@ -3,9 +3,12 @@
 
 namespace ui {
 
-// Shows the arcade's labels and pictures to screen readers as what they are: a clickable one as a
-// button that can be pressed, a label as its text (a value box as its heading and value), a named
-// picture as a graphic with that name. Installing it more than once has no further effect.
+// Shows the arcade's labels, pictures, shapes and lines to screen readers as what they are: a
+// clickable one as a button that can be pressed, a label as its text (a value box as its heading
+// and value), a picture of words as that text, a picture box holding others as a pane, any other
+// picture or a named shape as a graphic with its name; a selected one as selected (widgets.h).
+// Decorations and unnamed shapes and lines are passed over. Installing it more than once has no
+// further effect.
 void installAccessibility();
 
 } // namespace ui

@@ -127,6 +127,19 @@ PictureRef &PictureRef::border()
     return *this;
 }
 
+PictureRef &PictureRef::words(const QString &text)
+{
+    w_->setProperty("words", true);
+    w_->setAccessibleName(text);
+    return *this;
+}
+
+PictureRef &PictureRef::decoration()
+{
+    setDecoration(w_);
+    return *this;
+}
+
 ShapeRef &ShapeRef::fill(const QColor &c)
 {
     w_->setFillColor(c);

@@ -105,6 +105,10 @@ public:
     PictureRef &stretch();
     PictureRef &back(const QColor &c);
     PictureRef &border();
+    // A picture of words, a banner: a screen reader reads it as these words.
+    PictureRef &words(const QString &text);
+    // A picture that only decorates: a screen reader passes over it.
+    PictureRef &decoration();
 };
 
 class ShapeRef : public Ref<Shape, ShapeRef>

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets.h"
 
+#include <QAccessible>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetricsF>
@@ -91,6 +92,30 @@ void paintFocusFrame(QWidget *w)
     p.drawRect(r);
 }
 
+// The colour of the selected mark: dark on a light background, light on a dark one, whichever
+// contrasts more (by the relative luminance of the background).
+QColor markColour(const QColor &under)
+{
+    const auto linear = [](double c) {
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    const double luminance = 0.2126 * linear(under.redF()) + 0.7152 * linear(under.greenF()) +
+                             0.0722 * linear(under.blueF());
+    return luminance > 0.179 ? QColor(Qt::black) : QColor(Qt::white);
+}
+
+// The mark of a selected box: a right triangle in the top-left corner just inside its edge, in
+// rows of whole pixels so that it is as crisp at every scale as the edge beside it.
+void paintSelectedMark(QWidget *w, const QRect &inside)
+{
+    if (!isSelected(w)) return;
+    const int size = std::max(3, std::min(inside.width(), inside.height()) / 6);
+    QPainter p(w);
+    const QColor c = markColour(w->palette().color(QPalette::Window));
+    for (int row = 0; row < size; ++row)
+        p.fillRect(inside.left(), inside.top() + row, size - row, 1, c);
+}
+
 void makeClickable(QWidget *w)
 {
     w->setProperty("clickable", true);
@@ -114,6 +139,39 @@ void click(QObject *w)
         emit l->clicked();
     else if (auto *p = qobject_cast<Picture *>(w))
         emit p->clicked();
+}
+
+void setSelected(QWidget *w, bool on)
+{
+    if (isSelectable(w) && isSelected(w) == on) return;
+    w->setProperty("selected", on);
+    w->update();
+    // Told as both: Qt's AT-SPI bridge forwards a change of the checked state only.
+    QAccessible::State changed;
+    changed.selected = true;
+    changed.checked = true;
+    QAccessibleStateChangeEvent event(w, changed);
+    QAccessible::updateAccessibility(&event);
+}
+
+bool isSelectable(const QObject *w)
+{
+    return w && w->property("selected").isValid();
+}
+
+bool isSelected(const QObject *w)
+{
+    return w && w->property("selected").toBool();
+}
+
+void setDecoration(QWidget *w)
+{
+    w->setProperty("decoration", true);
+}
+
+bool isDecoration(const QObject *w)
+{
+    return w && w->property("decoration").toBool();
 }
 
 TextFit fitText(const QFont &font, const QString &text, const QRect &room, int flags,
@@ -328,6 +386,7 @@ void Label::paintEvent(QPaintEvent *e)
 {
     paintText(e);
     paintSunkenEdge(this);
+    paintSelectedMark(this, contentsRect());
     paintFocusFrame(this);
 }
 
@@ -435,6 +494,7 @@ void Picture::paintEvent(QPaintEvent *e)
         else
             painter.drawPixmap(inside.topLeft(), picture_);
     }
+    paintSelectedMark(this, contentsRect());
     paintFocusFrame(this);
 }
 
@@ -497,6 +557,14 @@ void Shape::paintEvent(QPaintEvent *)
         p.drawEllipse(QRectF(r.center().x() - d / 2, r.center().y() - d / 2, d, d));
         break;
     }
+    }
+    // The selected mark: a dot a third as wide as the shape in its middle.
+    if (isSelected(this)) {
+        const qreal d = std::min(r.width(), r.height()) / 3;
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(Qt::NoPen);
+        p.setBrush(markColour(filled_ ? fill_ : palette().color(QPalette::Window)));
+        p.drawEllipse(QRectF(r.center().x() - d / 2, r.center().y() - d / 2, d, d));
     }
 }
 

@@ -69,6 +69,18 @@ bool isClickable(const QObject *w);
 // Acts as a mouse click on w does: a clickable label's or picture's clicked(), a button's click.
 void click(QObject *w);
 
+// A choice that stays made (a marked cell, a lit lamp, a card with a bet) is shown as selected:
+// a screen reader hears the state and its changes, and a label, picture or shape draws a small
+// mark (a dark or light corner of a box, a dot in a shape's middle) so that its colour is never
+// the only cue. A widget that was never set is not selectable.
+void setSelected(QWidget *w, bool on);
+bool isSelectable(const QObject *w);
+bool isSelected(const QObject *w);
+
+// A picture, shape or line that only decorates: a screen reader passes over it.
+void setDecoration(QWidget *w);
+bool isDecoration(const QObject *w);
+
 // Label: caption, colours, border, alignment, font, transparent or opaque; emits clicked().
 // Its text is placed as a classic label places it: against the inner edge of the border with a
 // pixel to spare all round and no automatic indent, and drawn so that it is

@@ -36,6 +36,8 @@ Rgb LabelCell::backColor() const
 void LabelCell::setBackColor(Rgb c)
 {
     label->setBackColor(QColor(c.r, c.g, c.b));
+    // The colours of a marked cell; the mark shows it without them.
+    ui::setSelected(label, c == LightGrey || c == Yellow || c == Red);
 }
 
 } // namespace bingo
@@ -79,8 +81,10 @@ Bingo::Bingo(Context &context, QWidget *opener) : GameWindow(context, form, open
                                    {2760, 2760, 1935, 2295}};
     const QString headers[5] = {"B", "I", "N", "G", "O"};
     for (int k = 0; k < 4; ++k) {
-        ui::Picture *box =
-            pictureBox(QStringLiteral("Picture%1").arg(k + 2), cardRects[k]).back(buttonFace);
+        ui::Picture *box = cardBoxes_[k] =
+            pictureBox(QStringLiteral("Picture%1").arg(k + 2), cardRects[k])
+                .back(buttonFace)
+                .name(tr("card %1").arg(Letters[k]));
         const ui::Builder in = this->in(box);
         const QString array = QStringLiteral("Label%1").arg(k + 2);
         for (int i = 0; i < 30; ++i) {
@@ -103,7 +107,8 @@ Bingo::Bingo(Context &context, QWidget *opener) : GameWindow(context, form, open
         label(ui::indexed("Label7", k), letterRects[k]).text(Letters[k]).alignRight();
 
     // The drawn numbers, top to bottom.
-    ui::Picture *column = pictureBox("Picture1", {8280, 360, 495, 4455}).back(buttonFace);
+    ui::Picture *column =
+        pictureBox("Picture1", {8280, 360, 495, 4455}).back(buttonFace).name(tr("drawn numbers"));
     for (int i = 0; i < 12; ++i) {
         Label1[i] =
             in(column).label(ui::indexed("Label1", i), {0, 360 * i, 375, 375}).border().center();
@@ -135,15 +140,17 @@ Bingo::Bingo(Context &context, QWidget *opener) : GameWindow(context, form, open
     table->headingsOver({Label6[0], Label8[0], Label9[0]});
 
     // The hostess presenting the ball, and the pictures the animation swaps in.
-    Picture6 = pictureBox("Picture6", {4920, 2880, 1575, 1725}).picture("bingo/eyes_open");
+    Picture6 = pictureBox("Picture6", {4920, 2880, 1575, 1725})
+                   .picture("bingo/eyes_open")
+                   .name(tr("hostess with the ball"));
     const ui::Builder ball = in(Picture6);
     Shape1 = ball.shape("Shape1", {1080, 600, 495, 495}, ui::Shape::Circle)
                  .fill(qcolor(bingo::LightGrey))
                  .borderColor(Qt::black);
     Label15 = ball.label("Label15", {1200, 720, 255, 255}).center();
-    Image1 = image("Image1", {480, 5880, 1575, 1725}).picture("bingo/eyes_open");
-    Image2 = image("Image2", {2280, 5880, 1575, 1725}).picture("bingo/eyes_closed");
-    Image3 = image("Image3", {4080, 5880, 1575, 1725}).picture("bingo/mouth_open");
+    Image1 = image("Image1", {480, 5880, 1575, 1725}).picture("bingo/eyes_open").decoration();
+    Image2 = image("Image2", {2280, 5880, 1575, 1725}).picture("bingo/eyes_closed").decoration();
+    Image3 = image("Image3", {4080, 5880, 1575, 1725}).picture("bingo/mouth_open").decoration();
 
     // The frame's boxes and buttons.
     QLabel *win = winBox("Label12", {6600, 2640, 495, 255}, "Label11", {7200, 2640, 735, 375});
@@ -163,10 +170,12 @@ Bingo::Bingo(Context &context, QWidget *opener) : GameWindow(context, form, open
     // The banners, in front of the cards and the bet table; front to back 10, 9, 8, 7.
     Picture7 = pictureBox("Picture7", {2880, 1920, 2970, 825})
                    .picture("bingo/bingo")
+                   .words(QStringLiteral("BINGO !"))
                    .back(ui::rgb(255, 255, 0))
                    .visible(false);
     Picture8 = pictureBox("Picture8", {3000, 2040, 2805, 630})
                    .picture("bingo/reach")
+                   .words(tr("リーチ !"))
                    .back(ui::rgb(0, 255, 255))
                    .visible(false);
     Picture9 = banners::lost(*this, "Picture9", {3000, 2040, 2805, 630});
@@ -196,10 +205,13 @@ void Bingo::Start_Up()
         l->clear();
     const QColor windowBack = palette().color(QPalette::Base);
     for (int i = 0; i < bingo::CardCells; ++i)
-        for (auto &card : Card)
+        for (auto &card : Card) {
             card[i]->setBackColor(windowBack);
+            ui::setSelected(card[i], false);
+        }
     for (int k = 0; k < 4; ++k) {
         Label6[k]->setText("0");
+        ui::setSelected(cardBoxes_[k], false);
         Label8[k]->setText("0");
         Label9[k]->setText("500");
         ui::setTag(Label9[k], "0");
@@ -224,6 +236,7 @@ void Bingo::Command2_Click(int Index)
 {
     if (Index < 0 || Index >= 4 || !stake(1)) return;
     Label6[Index]->setText(QString::number(qint64(valueOf(Label6[Index]->text())) + 1));
+    ui::setSelected(cardBoxes_[Index], true);
     Command1->setEnabled(true);
     Command3->setEnabled(false);
 }

@@ -57,6 +57,7 @@ private:
 
     // Card k's cells: Label2 (A), Label3 (B), Label4 (C), Label5 (D), 25 numbers then the headers.
     std::array<std::array<ui::Label *, 30>, 4> Card{};
+    std::array<ui::Picture *, 4> cardBoxes_{}; // Picture2 to Picture5; selected with a bet
     std::array<ui::Label *, 12> Label1{}; // the drawn numbers
     std::array<QPushButton *, 4> Command2{};
     std::array<ui::Label *, 4> Label6{}; // BET

@@ -91,7 +91,7 @@ ui::Picture *win(const ui::Builder &form, const QString &name, ui::Rect r)
     return form.pictureBox(name, r)
         .picture("common/win")
         .back(Qt::white)
-        .name(QStringLiteral("WIN!!"))
+        .words(QStringLiteral("WIN!!"))
         .visible(false);
 }
 
@@ -100,7 +100,7 @@ ui::Picture *lost(const ui::Builder &form, const QString &name, ui::Rect r)
     return form.pictureBox(name, r)
         .picture("common/lost")
         .back(ui::rgb(192, 192, 192))
-        .name(QStringLiteral("LOST!"))
+        .words(QStringLiteral("LOST!"))
         .visible(false);
 }
 

@@ -49,7 +49,8 @@ Dice::Dice(Context &context, QWidget *opener) : GameWindow(context, form, opener
     auto leave = button("Command4", {8760, 360, 1095, 495}, "PLAY OUT");
     Command4 = leave;
 
-    Picture1 = pictureBox("Picture1", {0, 0, 8655, 5415}).back(ui::rgb(192, 192, 192));
+    Picture1 =
+        pictureBox("Picture1", {0, 0, 8655, 5415}).back(ui::rgb(192, 192, 192)).name(tr("board"));
     const ui::Builder board = in(Picture1);
     board.shape("Shape12", {120, 120, 5415, 5175}, ui::Shape::Rectangle)
         .borderColor(Qt::black)

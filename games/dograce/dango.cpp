@@ -51,7 +51,7 @@ Dango::Dango(Context &context, QWidget *opener) : GameWindow(context, form, open
     const QColor window = palette().color(QPalette::Base);
 
     // The track, with the start line on the right and the goal line on the left.
-    Picture1 = pictureBox("Picture1", {0, 0, 8295, 2535}).back(window);
+    Picture1 = pictureBox("Picture1", {0, 0, 8295, 2535}).back(window).name(tr("track"));
     const ui::Builder track = in(Picture1);
     track.line("Line3", 7680, 120, 7680, 2400, ui::rgb(255, 0, 0), 3);
     track.line("Line1", 720, 120, 720, 2400, Qt::black, 3);
@@ -60,7 +60,8 @@ Dango::Dango(Context &context, QWidget *opener) : GameWindow(context, form, open
             track.pictureBox(ui::indexed("Picture2", i), {StartLine, laneTop(i), 510, 390})
                 .back(Qt::white)
                 .border()
-                .picture("dograce/plain");
+                .picture("dograce/plain")
+                .name(tr("dog %1").arg(i + 1));
         Label2[i] = track.label(ui::indexed("Label2", i), {120, laneTop(i), 375, 375})
                         .text(QString::number(i + 1))
                         .font(15.75, ui::Bold)
@@ -69,7 +70,9 @@ Dango::Dango(Context &context, QWidget *opener) : GameWindow(context, form, open
     }
 
     // The betting panel over the middle of the track.
-    Picture4 = pictureBox("Picture4", {1080, 120, 6255, 2295}).back(ui::rgb(224, 224, 224));
+    Picture4 = pictureBox("Picture4", {1080, 120, 6255, 2295})
+                   .back(ui::rgb(224, 224, 224))
+                   .name(tr("bets"));
     const ui::Builder panel = in(Picture4);
     for (int c = 0; c < 3; ++c) {
         panel.label(QStringLiteral("Label%1").arg(7 + c), {OddsLeft[c] - 120, 120, 615, 255})
@@ -105,7 +108,9 @@ Dango::Dango(Context &context, QWidget *opener) : GameWindow(context, form, open
     }
 
     // The result panel: the two placed lanes, smaller number left.
-    Picture3 = pictureBox("Picture3", {1560, 2640, 2175, 615}).back(ui::rgb(192, 192, 192));
+    Picture3 = pictureBox("Picture3", {1560, 2640, 2175, 615})
+                   .back(ui::rgb(192, 192, 192))
+                   .name(tr("result"));
     const ui::Builder result = in(Picture3);
     result.label("Label4", {0, 120, 735, 375})
         .text(tr("確定"))
@@ -175,6 +180,7 @@ void Dango::SYOKI()
         bets_[j] = 0;
         showBet(j);
         Label6[j]->setBackColor(window);
+        ui::setSelected(Label6[j], false);
     }
     for (int j = 0; j < Pairs; ++j) {
         odds_[j] = pairOdds(LaneFactor[PairLanes[j].a - 1], LaneFactor[PairLanes[j].b - 1]);
@@ -249,6 +255,7 @@ ui::Play Dango::race()
     Picture4->show();
     const int j = winningPair(Label3[0]->text().toInt(), Label3[1]->text().toInt());
     Label6[j]->setBackColor(ui::rgb(255, 255, 0));
+    ui::setSelected(Label6[j], true);
     pay(std::int64_t(odds_[j]) * bets_[j]);
 
     co_await pause(ResultPause);

@@ -28,7 +28,8 @@ Kabu::Kabu(Context &context, QWidget *opener) : GameWindow(context, form, opener
     Command1 = button("Command1", {7080, 1080, 1095, 615}, "START").enabled(false);
     ui::onClick(Command1, [this] { Command1_Click(); });
 
-    Picture2 = pictureBox("Picture2", {0, 0, 6855, 5415}).back(ui::rgb(0, 128, 0));
+    Picture2 =
+        pictureBox("Picture2", {0, 0, 6855, 5415}).back(ui::rgb(0, 128, 0)).name(tr("table"));
     const ui::Builder table = in(Picture2);
 
     // The hidden holders of the deal's card numbers.

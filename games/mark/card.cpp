@@ -50,7 +50,8 @@ Card::Card(Context &context, QWidget *opener) : GameWindow(context, form, opener
         ui::onClick(Picture2[j], [this, j] { Picture2_Click(j); });
         Shape1[j] =
             shape(ui::indexed("Shape1", j), {lampLeft[j], 2400, 255, 255}, ui::Shape::Circle)
-                .fill(LampOpen);
+                .fill(LampOpen)
+                .name(tr("lamp %1").arg(j + 1));
     }
     // The dashes joining the choice boxes are 5 pixels wide.
     for (const auto &[name, x1, x2] :
@@ -113,6 +114,7 @@ void Card::MARK_START()
         MarkChoice[j] = mark::Heart;
         cards::showSuit(Picture2[j], MarkChoice[j]);
         Shape1[j]->setFillColor(LampOpen);
+        ui::setSelected(Shape1[j], false);
     }
     MarkMode = mark::Mode::Combination;
     showMode();
@@ -171,7 +173,10 @@ ui::Play Card::turnCards()
         Picture14[i]->hide();
         // The choices are read as they are now: the player may change them between cards.
         const int lamp = round.turn(CardSuit[i], MarkChoice);
-        if (lamp >= 0) Shape1[lamp]->setFillColor(LampLit);
+        if (lamp >= 0) {
+            Shape1[lamp]->setFillColor(LampLit);
+            ui::setSelected(Shape1[lamp], true);
+        }
         if (round.won()) break;
         co_await pause(TurnPause);
     }

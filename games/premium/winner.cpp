@@ -31,7 +31,7 @@ const GameWindow::Form Winner::form{"Winner", "Premium", 6015, 4230, "icons/Winn
 
 Winner::Winner(Context &context, QWidget *opener) : GameWindow(context, form, opener)
 {
-    Picture1 = pictureBox("Picture1", {0, 0, 4530, 4230}).back(Board);
+    Picture1 = pictureBox("Picture1", {0, 0, 4530, 4230}).back(Board).name(tr("puzzle"));
     const ui::Builder board = in(Picture1);
     const QPixmap puzzle = ui::picture("premium/puzzle");
     for (int k = 0; k < premium::PieceCount; ++k) {
@@ -64,7 +64,10 @@ Winner::Winner(Context &context, QWidget *opener) : GameWindow(context, form, op
     Command4 =
         button("Command4", {4680, 3600, 1215, 495}, "CLEAR").font(9, ui::Bold).visible(false);
     // The bonus picture waits below the client area; it is only ever copied onto the board.
-    Image1 = image("Image1", {0, 4440, 4500, 4200}).picture("premium/bonus").visible(false);
+    Image1 = image("Image1", {0, 4440, 4500, 4200})
+                 .picture("premium/bonus")
+                 .name(tr("bonus picture"))
+                 .visible(false);
 
     ui::onClick(Command2, [this] { Command2_Click(); });
     ui::onClick(Command3, [this] { Command3_Click(); });
@@ -126,6 +129,7 @@ void Winner::Command2_Click()
     for (auto *number : Label1) {
         number->show();
         number->setForeColor(Black);
+        ui::setSelected(number, false);
     }
     play(purchase());
 }
@@ -138,8 +142,10 @@ ui::Play Winner::purchase()
     while (!StopPressed) {
         co_await pause(HighlightStep);
         Label1[Pick]->setForeColor(Black);
+        ui::setSelected(Label1[Pick], false);
         Pick = (Pick + 1) % premium::PieceCount;
         Label1[Pick]->setForeColor(Red);
+        ui::setSelected(Label1[Pick], true);
         Label2->setText(QString::number(Pick + 1));
     }
     co_await pause(ChosenPause);

@@ -56,12 +56,14 @@ const GameWindow::Form Roter::form{"Roter", "Roulette", 5970, 5640, "icons/Roter
 
 Roter::Roter(Context &context, QWidget *opener) : GameWindow(context, form, opener)
 {
-    auto panel = pictureBox("Picture1", {0, 0, 4455, 4335}).back(ui::rgb(192, 192, 192));
+    auto panel =
+        pictureBox("Picture1", {0, 0, 4455, 4335}).back(ui::rgb(192, 192, 192)).name(tr("wheel"));
     const ui::Builder wheel = in(panel);
     for (int i = 0; i < roulette::Lamps; ++i) {
-        Shape1[i] =
-            wheel.shape(ui::indexed("Shape1", i), Ring[i].lamp, ui::Shape::Circle).fill(Dark);
         const int n = roulette::LampNumber[i];
+        Shape1[i] = wheel.shape(ui::indexed("Shape1", i), Ring[i].lamp, ui::Shape::Circle)
+                        .fill(Dark)
+                        .name(tr("lamp %1").arg(n));
         Label1[i] = wheel.label(ui::indexed("Label1", i), Ring[i].number)
                         .text(QString::number(n))
                         .fore(numberColour(n))
@@ -153,6 +155,7 @@ ui::Play Roter::run()
 void Roter::light(int lamp, bool on)
 {
     Shape1[lamp]->setFillColor(on ? Lit : Dark);
+    ui::setSelected(Shape1[lamp], on);
 }
 
 void Roter::showStake(int number)

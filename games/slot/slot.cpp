@@ -22,6 +22,21 @@ QString flagPicture(slot::Flag flag)
     }
     return {};
 }
+
+QString flagName(slot::Flag flag)
+{
+    switch (flag) {
+    case slot::Flag::Japan:
+        return Slot::tr("flag of Japan");
+    case slot::Flag::USA:
+        return Slot::tr("flag of the USA");
+    case slot::Flag::UK:
+        return Slot::tr("flag of the UK");
+    case slot::Flag::Germany:
+        return Slot::tr("flag of Germany");
+    }
+    return {};
+}
 } // namespace
 
 const GameWindow::Form Slot::form{"Slot", "Slot Machine", 4095, 3750, "icons/Slot"};
@@ -31,12 +46,15 @@ Slot::Slot(Context &context, QWidget *opener) : GameWindow(context, form, opener
     ui::setBackground(this, Grey);
 
     Command1 = button("Command1", {3120, 360, 855, 495}, "START").enabled(false);
-    auto window = pictureBox("Picture1", {840, 360, 1980, 525}).back(ui::rgb(128, 128, 128));
+    auto window = pictureBox("Picture1", {840, 360, 1980, 525})
+                      .back(ui::rgb(128, 128, 128))
+                      .name(tr("reels"));
     const int reelLeft[3] = {120, 720, 1320};
     for (int k = 0; k < 3; ++k)
         reels_[k] = in(window)
                         .image(QStringLiteral("Image%1").arg(k + 1), {reelLeft[k], 0, 480, 5280})
-                        .picture("slot/strip");
+                        .picture("slot/strip")
+                        .name(tr("reel %1").arg(k + 1));
 
     // The payout legend: three flags in a row and the factor beside them.
     const slot::Flag legend[4] = {slot::Flag::Japan, slot::Flag::Germany, slot::Flag::USA,
@@ -46,7 +64,8 @@ Slot::Slot(Context &context, QWidget *opener) : GameWindow(context, form, opener
         for (int i = 0; i < 3; ++i)
             image(ui::indexed(QStringLiteral("Image%1").arg(4 + row), i),
                   {240 + 480 * i, 1080 + 480 * row, 480, 480})
-                .picture(flagPicture(legend[row]));
+                .picture(flagPicture(legend[row]))
+                .name(flagName(legend[row]));
         label(ui::indexed("Label1", row), {1800, 1200 + 480 * row, 615, 255})
             .text(QString::fromUtf8(factors[row]))
             .font(9, ui::Bold);

@@ -48,19 +48,23 @@ Takara::Takara(Context &context, QWidget *opener) : GameWindow(context, form, op
 
     Picture1 = banners::lost(*this, "Picture1", {1080, 1680, 2805, 630});
 
-    Picture2 =
-        pictureBox("Picture2", {960, 1200, 3135, 1455}).back(ui::rgb(224, 224, 224)).visible(false);
+    Picture2 = pictureBox("Picture2", {960, 1200, 3135, 1455})
+                   .back(ui::rgb(224, 224, 224))
+                   .name(tr("question"))
+                   .visible(false);
     const ui::Builder question = in(Picture2);
-    question.image("Image5", {120, 240, 480, 480}).picture("treasure/question");
+    question.image("Image5", {120, 240, 480, 480}).picture("treasure/question").decoration();
     Label6 = question.label("Label6", {720, 360, 495, 255}).center().font(9, ui::Bold);
     question.label("Label7", {1200, 360, 1695, 255}).text(tr("倍に挑戦しますか？"));
     auto yes = question.button("Command4", {360, 840, 975, 375}, "Yes").font(9, ui::Bold);
     auto no = question.button("Command5", {1680, 840, 975, 375}, "No").font(9, ui::Bold);
 
-    Picture3 =
-        pictureBox("Picture3", {840, 1440, 3495, 1095}).back(ui::rgb(255, 255, 128)).visible(false);
+    Picture3 = pictureBox("Picture3", {840, 1440, 3495, 1095})
+                   .back(ui::rgb(255, 255, 128))
+                   .name(tr("hint"))
+                   .visible(false);
     const ui::Builder hint = in(Picture3);
-    hint.image("Image6", {120, 120, 480, 480}).picture("treasure/info");
+    hint.image("Image6", {120, 120, 480, 480}).picture("treasure/info").decoration();
     hint.label("Label8", {720, 240, 2655, 255}).text(tr("START又はBETを押してください。"));
     auto ok = hint.button("Command6", {1200, 600, 975, 375}, tr("Ｏ Ｋ"));
 
