@@ -191,6 +191,40 @@ private slots:
         QCOMPARE(under.size(), 1);
     }
 
+    // A card's face is not read before it is turned: not its name, rank or suit, though the
+    // deal has already set them; once turned, it is read.
+    void faceDownCardsUnread()
+    {
+        Bench b;
+        b.game.Credit = 100;
+        std::unique_ptr<GameWindow> w(findGame("Card")->make(b.context, &b.menu));
+        w->show();
+        const auto read = [&](int k) {
+            QStringList texts;
+            for (const QString &name :
+                 {QStringLiteral("Picture1(%1)"), QStringLiteral("Label2(%1)"),
+                  QStringLiteral("Image5(%1)")}) {
+                QAccessibleInterface *i =
+                    QAccessible::queryAccessibleInterface(widget(w.get(), name.arg(k)));
+                texts << i->text(QAccessible::Name);
+            }
+            return texts.join(QLatin1Char('|'));
+        };
+        for (int k = 0; k < 5; ++k)
+            QCOMPARE(read(k), QStringLiteral("||"));
+        click(w.get(), "Command3"); // BET
+        click(w.get(), "Command1"); // START: the cards are turned one by one
+        QWidget *first = widget(w.get(), "Picture1(0)");
+        for (int ms = 0; first->isHidden() && ms < 10000; ms += 10)
+            b.advance(10);
+        QVERIFY(!first->isHidden());
+        const QStringList texts = read(0).split(QLatin1Char('|'));
+        QVERIFY2(!texts.contains(QString()), qPrintable(read(0)));
+        QVERIFY2(texts[0].startsWith(texts[2]) && texts[0].endsWith(texts[1]),
+                 qPrintable(read(0)));           // "club 10": the suit, then the rank
+        QCOMPARE(read(1), QStringLiteral("||")); // the next one still face down
+    }
+
     // The dice board from the keyboard: the arrows walk the outcomes' grid, from field to field,
     // Tab leaves the grid for the fields and Shift+Tab comes back to it.
     void gridFromTheKeyboard()

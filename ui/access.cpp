@@ -9,6 +9,15 @@ namespace ui {
 
 namespace {
 
+const char *const SecretWhileHidden = "secretWhileHidden";
+
+bool withheld(const QWidget *w)
+{
+    for (; w && !w->isWindow(); w = w->parentWidget())
+        if (w->property(SecretWhileHidden).toBool() && w->isHidden()) return true;
+    return false;
+}
+
 class Accessible : public QAccessibleWidget
 {
 public:
@@ -39,6 +48,7 @@ public:
 
     QString text(QAccessible::Text t) const override
     {
+        if (withheld(widget())) return {};
         const auto *label = qobject_cast<const Label *>(widget());
         if (t != QAccessible::Name || !label || !widget()->accessibleName().isEmpty())
             return QAccessibleWidget::text(t);
@@ -90,6 +100,11 @@ QAccessibleInterface *factory(const QString &className, QObject *o)
 }
 
 } // namespace
+
+void secretWhileHidden(QWidget *w)
+{
+    w->setProperty(SecretWhileHidden, true);
+}
 
 void installAccessibility()
 {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+class QWidget;
+
 namespace ui {
 
 // Shows the arcade's labels, pictures, shapes and lines to screen readers as what they are: a
@@ -10,5 +12,9 @@ namespace ui {
 // Decorations and unnamed shapes and lines are passed over. Installing it more than once has no
 // further effect.
 void installAccessibility();
+
+// What w and the widgets inside it show is kept from screen readers while w is hidden: a card's
+// face before it is turned.
+void secretWhileHidden(QWidget *w);
 
 } // namespace ui

@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 
+#include "ui/access.h"
 #include "ui/pictures.h"
 
 namespace cards {
@@ -66,6 +67,7 @@ Face face(const ui::Builder &form, int k, int left, int top)
                 .back(Qt::white)
                 .border()
                 .visible(false);
+    ui::secretWhileHidden(f.box);
     const ui::Builder in = form.in(f.box);
     f.suit = in.image(ui::indexed("Image5", k), {120, 120, 480, 480}).stretch();
     f.rank = in.label(ui::indexed("Label2", k), {120, 600, 495, 375})
