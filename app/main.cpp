@@ -53,6 +53,7 @@ void passHeldMessagesOn()
 int main(int argc, char *argv[])
 {
     ui::preferX11ToWayland();
+    ui::sendImagesOverTheConnection();
     previousHandler = qInstallMessageHandler(holdWhileConnecting);
     QApplication app(argc, argv);
     passHeldMessagesOn();

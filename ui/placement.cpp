@@ -142,6 +142,11 @@ void preferX11ToWayland()
     qputenv("QT_QPA_PLATFORM", "xcb;wayland");
 }
 
+void sendImagesOverTheConnection()
+{
+    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) qputenv("QT_XCB_NO_MITSHM", "1");
+}
+
 bool plausibleFrame(const QMargins &frame)
 {
     // Borders of a few pixels and a title bar of up to twice a thick one; a shadow is wider.

@@ -16,6 +16,12 @@ namespace ui {
 // bring the menu back where it was. Natively on Wayland otherwise.
 void preferX11ToWayland();
 
+// On X11, windows send their repainted areas to the X server over the connection rather than
+// through shared memory (QT_XCB_NO_MITSHM), unless the user has chosen: the arcade repaints a
+// few small areas many times a second (the reels, the dice), where sharing memory costs more
+// than it saves, since each image must be waited for until the server is done with it.
+void sendImagesOverTheConnection();
+
 // Centres a top-level window on its screen with its frame: the title bar and borders count in its
 // outer size. A window manager adds the frame only after the window is mapped, so until then the
 // window is placed with the frame it last gave a window of the arcade, fixed or sizable as this

@@ -22,6 +22,7 @@
 #include "shell/gametable.h"
 #include "frame/gamewindow.h"
 #include "ui/form.h"
+#include "ui/placement.h"
 #include "ui/random.h"
 #include "ui/scheduler.h"
 #include "ui/widgets.h"
@@ -261,6 +262,9 @@ int usage()
 
 int main(int argc, char *argv[])
 {
+    // The platform as the program chooses it.
+    ui::preferX11ToWayland();
+    ui::sendImagesOverTheConnection();
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     ui::installFonts();
