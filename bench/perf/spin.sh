@@ -10,7 +10,9 @@
 # "cmake --build /tmp/base/build --target perf_play"); BUILD_DIR (default build-perf) is built
 # here. Each program plays REPS spins (default 5) on each platform, alternating; the table
 # gives the medians of cpu_pct (CPU time of the whole process over the spin, in % of one core)
-# and their ratio.
+# and their ratio, and beside them Qt's floor: a bare Qt window making the same motion
+# ("perf_baseline spin": three plain strips moved once a display frame), on X11 sending its
+# images as the arcade does.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
@@ -20,8 +22,9 @@ REPS=${REPS:-5}
 if [ ! -f "$build/CMakeCache.txt" ]; then
   cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 fi
-cmake --build "$build" --target perf_play >/dev/null
+cmake --build "$build" --target perf_play perf_baseline >/dev/null
 current=$build/bench/perf/perf_play
+floor=$build/bench/perf/perf_baseline
 
 work=$(mktemp -d)
 pids=()
@@ -46,10 +49,14 @@ median() { sort -g | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]
 # spins NAME PROGRAM PLATFORM: one spin, its cpu_pct appended to $work/NAME.PLATFORM.
 spin() {
   local out
+  local args=(play slot 1)
+  [ "$1" != floor ] || args=(spin)
   if [ "$3" = wayland ]; then
-    out=$(env -u DISPLAY WAYLAND_DISPLAY=spin-wayland QT_QPA_PLATFORM=wayland "$2" play slot 1 2>/dev/null)
+    out=$(env -u DISPLAY WAYLAND_DISPLAY=spin-wayland QT_QPA_PLATFORM=wayland "$2" "${args[@]}" 2>/dev/null)
   else
-    out=$(QT_QPA_PLATFORM=xcb "$2" play slot 1 2>/dev/null)
+    local images=(-u QT_XCB_NO_MITSHM) # the programs choose
+    [ "$1" != floor ] || images=(QT_XCB_NO_MITSHM=1)
+    out=$(env "${images[@]}" QT_QPA_PLATFORM=xcb "$2" "${args[@]}" 2>/dev/null)
   fi
   sed -n 's/.*cpu_pct=\([0-9.]*\).*/\1/p' <<<"$out" >>"$work/$1.$3"
 }
@@ -57,12 +64,15 @@ for _ in $(seq "$REPS"); do
   for platform in xcb wayland; do
     spin baseline "$baseline" "$platform"
     spin current "$current" "$platform"
+    spin floor "$floor" "$platform"
   done
 done
-printf '%-28s %10s %10s %8s\n' "slot spin CPU (% of a core)" baseline this ratio
+printf '%-28s %10s %10s %8s %10s\n' "slot spin CPU (% of a core)" baseline this ratio "Qt floor"
 for platform in xcb wayland; do
   b=$(median <"$work/baseline.$platform")
   c=$(median <"$work/current.$platform")
-  printf '%-28s %10s %10s %8s\n' "$platform" "$b" "$c" "$(awk -v b="$b" -v c="$c" 'BEGIN { printf "%.3f", c / b }')"
+  f=$(median <"$work/floor.$platform")
+  printf '%-28s %10s %10s %8s %10s\n' "$platform" "$b" "$c" \
+    "$(awk -v b="$b" -v c="$c" 'BEGIN { printf "%.3f", c / b }')" "$f"
 done
 echo "Medians of $REPS spins each."
