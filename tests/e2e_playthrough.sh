@@ -75,14 +75,7 @@ sleep 0.5
 # OK ends that process, and the first one runs on without its files touched.
 "$work/ZelkGame" &
 pid2=$!
-box=''
-for _ in $(seq 200); do
-  box=$(windows_named "$title" | grep -vx "$menu" | head -n 1) || true
-  [ -n "$box" ] && break
-  kill -0 "$pid2" 2>/dev/null || break
-  sleep 0.1
-done
-if [ -n "$box" ]; then
+if box=$(other_window_named "$title" "$menu" "$pid2"); then
   pass
   check "the message box belongs to the second copy" [ "$(window_pid "$box")" = "$pid2" ]
   check "the message box is a dialog" \

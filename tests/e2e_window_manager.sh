@@ -42,13 +42,7 @@ sleep 0.3
 # Return (OK) ends that copy.
 "$work/ZelkGame" &
 pid2=$!
-box=''
-for _ in $(seq 100); do
-  box=$(windows_named "$title" | grep -vx "$menu" | head -n 1) || true
-  [ -n "$box" ] && break
-  sleep 0.1
-done
-if [ -n "$box" ]; then
+if box=$(other_window_named "$title" "$menu" "$pid2"); then
   check "the second copy's message is centred with its frame" wait_centred "$box"
   check "the second copy's message has the arcade's icon" \
     grep -q 'Icon (' <<<"$(xprop -id "$box" _NET_WM_ICON 2>/dev/null)"

@@ -163,6 +163,20 @@ windows_named() {
   xdotool search --onlyvisible --name "^${1}\$" 2>/dev/null || true
 }
 
+# other_window_named TITLE WINDOW [PID]: waits up to 20 s for a visible window with that title
+# other than WINDOW (a second copy's message beside the menu) and prints its id; gives up early
+# once the process PID has ended.
+other_window_named() {
+  local found
+  for _ in $(seq 200); do
+    found=$(windows_named "$1" | grep -vx "$2" | head -n 1) || true
+    [ -n "$found" ] && { echo "$found"; return 0; }
+    [ -z "${3:-}" ] || kill -0 "$3" 2>/dev/null || return 1
+    sleep 0.1
+  done
+  return 1
+}
+
 # is_viewable WINDOW: whether a window is shown (mapped, and so are its parents).
 is_viewable() {
   xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'
